@@ -1,0 +1,232 @@
+#include "engine/Assembly.h"
+
+#include "climate/Psychrometrics.h"
+#include "engine/SimulationEngine.h"
+#include "engine/Solver.h"
+#include "materials/MaterialRecord.h"
+
+namespace porvap {
+
+namespace {
+
+// Which physics a model level keeps.
+struct LevelTerms {
+    bool vapourTheta;   // DTetaV
+    bool vapourT;       // DTV
+    bool fixedK;        // conductivity frozen per layer
+    bool fixedLiquid;   // DT and DTeta frozen per layer
+    bool dryCapacity;   // heat capacity of the dry material
+};
+
+constexpr LevelTerms kLevels[5] = {
+    {true, true, false, false, false},   {false, true, false, false, false},
+    {false, false, false, false, false}, {false, false, true, false, false},
+    {false, false, true, true, true},
+};
+
+struct Transport {
+    float k = 0.0f, dtv = 0.0f, dtetav = 0.0f, dt = 0.0f, dteta = 0.0f;
+};
+
+// Coefficients of the face between nodes j and j + 1, both read in one layer's tables.
+Transport FaceTransport(const SimulationEngine& engine, int layer, int j, const LevelTerms& terms) {
+    LayerTables t;
+    LayerData(engine, layer, t);
+    auto mean = [&](const PropertyTable& table) {
+        return HarmonicMean(NodeProperty(engine, table, j), NodeProperty(engine, table, j + 1));
+    };
+    Transport face;
+    float fixedK = 0.0f, fixedDt = 0.0f, fixedDteta = 0.0f;
+    engine.fixed->Get(layer, fixedK, fixedDt, fixedDteta);
+    face.k = terms.fixedK ? fixedK
+                          : HarmonicMean(NodePropertyInterpolated(engine, *t.k, j),
+                                         NodePropertyInterpolated(engine, *t.k, j + 1));
+    face.dt = terms.fixedLiquid ? fixedDt : mean(*t.dt);
+    face.dteta = terms.fixedLiquid ? fixedDteta : mean(*t.dteta);
+    face.dtetav = terms.vapourTheta ? mean(*t.dtetav) : 0.0f;
+    face.dtv = terms.vapourT ? mean(*t.dtv) : 0.0f;
+    return face;
+}
+
+// Volumetric heat capacity, J/(m3 K), of node i in a layer's material.
+float Capacity(const SimulationEngine& engine, int layer, int i, bool dry) {
+    LayerTables t;
+    LayerData(engine, layer, t);
+    if (dry) return t.density * t.specificHeat;
+    return t.density * MoistSpecificHeat(static_cast<float>(engine.tIt[i]),
+                                         static_cast<float>(engine.thetaIt[i]), t.specificHeat,
+                                         t.density, engine.params.waterDensity);
+}
+
+// Walks nodes 1..N-1 layer by layer; at a shared node the east side belongs to the next
+// layer and the control volume takes half of each spacing.
+template <class Visit>
+void ForEachInnerNode(SimulationEngine& engine, Visit visit) {
+    int layer = 0;
+    InterfaceCoefficients& f = engine.face;
+    f.dxE = f.dxW = f.dxP = engine.layers[0].Spacing();
+    int boundary = engine.layers[0].Sections();
+    for (int i = 1; i < engine.n; ++i) {
+        if (i < boundary) {
+            visit(i, layer, layer);
+            continue;
+        }
+        const int previous = layer++;
+        boundary += engine.layers[layer].Sections();
+        f.dxE = engine.layers[layer].Spacing();
+        f.dxP = 0.5 * f.dxE + 0.5 * f.dxW;
+        visit(i, layer, previous);
+        f.dxP = f.dxW = f.dxE;
+    }
+}
+
+float NodeCapacity(const SimulationEngine& engine, int i, int east, int west, bool dry) {
+    const float cEast = Capacity(engine, east, i, dry);
+    if (east == west) return cEast;
+    const InterfaceCoefficients& f = engine.face;
+    return static_cast<float>((0.5 * f.dxE * cEast + 0.5 * f.dxW * Capacity(engine, west, i, dry)) /
+                              (0.5 * f.dxE + 0.5 * f.dxW));
+}
+
+// Air-side terms of one face of the element.
+struct FaceAir {
+    float beta;      // vapour conductance, m/s
+    float h;         // convection coefficient, W/(m2 K)
+    float airT;      // degC
+    double thetaEq;  // m3/m3
+    float t1, t2, t3;
+    float extraHeat;  // absorbed solar minus long-wave, W/m2
+};
+
+void AssembleSurfaceNode(SimulationEngine& engine, int node, const Transport& t, float capacity,
+                         double dx, const FaceAir& air) {
+    const float rhoL = engine.params.waterDensity;
+    const auto dtHalf = static_cast<float>(2.0 * engine.params.timeStep);
+    const float dxF = static_cast<float>(dx);
+    const float latent = LatentHeat(static_cast<float>(engine.tIt[node]));
+    const float airVapour =
+        static_cast<float>(air.t2 * air.thetaEq) + air.t1 * air.airT + air.t3;
+    Block& a = engine.blocks.a[node];
+    a[0][0] = air.t2 * air.beta / rhoL + dxF / dtHalf + t.dteta / dxF;
+    a[0][1] = air.t1 * air.beta / rhoL + t.dt / dxF;
+    a[1][0] = latent * air.t2 * air.beta + t.dtetav * latent * rhoL / dxF;
+    a[1][1] = latent * air.t1 * air.beta + (t.dtv * latent * rhoL + t.k) / dxF +
+              capacity * dxF / dtHalf + air.h;
+    const Block neighbour{{{t.dteta / dxF, t.dt / dxF},
+                           {t.dtetav * latent * rhoL / dxF, (t.dtv * latent * rhoL + t.k) / dxF}}};
+    const bool external = node == 0;
+    engine.blocks.e[node] = external ? neighbour : Block{};
+    engine.blocks.w[node] = external ? Block{} : neighbour;
+    engine.blocks.d[node][0] = static_cast<float>(engine.thetaOld[node] * dxF / dtHalf) +
+                               air.beta / rhoL * airVapour;
+    engine.blocks.d[node][1] = static_cast<float>(capacity * dxF * engine.tOld[node] / dtHalf) +
+                               air.extraHeat + air.h * air.airT + airVapour * latent * air.beta;
+}
+
+FaceAir ExternalAir(const SimulationEngine& engine) {
+    const BoundaryState& b = engine.boundary;
+    const EngineParameters& p = engine.params;
+    const float extra = static_cast<float>(p.absorptivity * b.current.irradiance) -
+                        p.emissivity * p.longWave;
+    return FaceAir{b.betaE, p.he, b.externalTemperature, b.thetaEqExternal,
+                   b.e1[0],  b.e2[0], b.e3,                 extra};
+}
+
+FaceAir InternalAir(const SimulationEngine& engine) {
+    const BoundaryState& b = engine.boundary;
+    return FaceAir{b.betaI, engine.params.hi, static_cast<float>(b.internalTemperature),
+                   b.thetaEqInternal, b.i1[0], b.i2[0], b.i3, 0.0f};
+}
+
+void AssembleBlocks(SimulationEngine& engine, const LevelTerms& terms) {
+    const int n = engine.n;
+    const int last = static_cast<int>(engine.layers.size()) - 1;
+    AssembleSurfaceNode(engine, 0, FaceTransport(engine, 0, 0, terms),
+                        Capacity(engine, 0, 0, terms.dryCapacity), engine.layers[0].Spacing(),
+                        ExternalAir(engine));
+    ForEachInnerNode(engine, [&](int i, int east, int west) {
+        InterfaceCoefficients& f = engine.face;
+        f.capacity = NodeCapacity(engine, i, east, west, terms.dryCapacity);
+        const Transport e = FaceTransport(engine, east, i, terms);
+        const Transport w = FaceTransport(engine, west, i - 1, terms);
+        f.kE = e.k, f.dtvE = e.dtv, f.dtetavE = e.dtetav, f.dtE = e.dt, f.dtetaE = e.dteta;
+        f.kW = w.k, f.dtvW = w.dtv, f.dtetavW = w.dtetav, f.dtW = w.dt, f.dtetaW = w.dteta;
+        AssembleInteriorNode(engine, i);
+    });
+    AssembleSurfaceNode(engine, n, FaceTransport(engine, last, n - 1, terms),
+                        Capacity(engine, last, n, terms.dryCapacity),
+                        engine.layers[last].Spacing(), InternalAir(engine));
+}
+
+}  // namespace
+
+void AssembleInteriorNode(SimulationEngine& engine, int i) {
+    const InterfaceCoefficients& f = engine.face;
+    const float rhoL = engine.params.waterDensity;
+    const float dt = engine.params.timeStep;
+    const float latent = LatentHeat(static_cast<float>(engine.tIt[i]));
+    const auto dxE = static_cast<float>(f.dxE);
+    const auto dxW = static_cast<float>(f.dxW);
+    const auto dxP = static_cast<float>(f.dxP);
+    const Block east{{{f.dtetaE / dxE, f.dtE / dxE},
+                      {latent * rhoL * f.dtetavE / dxE, (latent * rhoL * f.dtvE + f.kE) / dxE}}};
+    const Block west{{{f.dtetaW / dxW, f.dtW / dxW},
+                      {latent * rhoL * f.dtetavW / dxW, (latent * rhoL * f.dtvW + f.kW) / dxW}}};
+    Block& a = engine.blocks.a[i];
+    a[0][0] = dxP / dt + east[0][0] + west[0][0];
+    a[0][1] = east[0][1] + west[0][1];
+    a[1][0] = east[1][0] + west[1][0];
+    a[1][1] = east[1][1] + f.capacity * dxP / dt + west[1][1];
+    engine.blocks.e[i] = east;
+    engine.blocks.w[i] = west;
+    engine.blocks.d[i][0] = static_cast<float>(dxP * engine.thetaOld[i] / dt);
+    engine.blocks.d[i][1] = static_cast<float>(f.capacity * dxP * engine.tOld[i] / dt);
+}
+
+void AssembleLevel0(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[0]); }
+void AssembleLevel1(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[1]); }
+void AssembleLevel2(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[2]); }
+void AssembleLevel3(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[3]); }
+void AssembleLevel4(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[4]); }
+
+void AssembleLevel5(SimulationEngine& engine) {
+    const int n = engine.n;
+    const int last = static_cast<int>(engine.layers.size()) - 1;
+    const EngineParameters& p = engine.params;
+    const BoundaryState& b = engine.boundary;
+    ConductionSystem& s = engine.conduction;
+    const float dt = p.timeStep;
+    const auto dx0 = static_cast<float>(engine.layers[0].Spacing());
+    s.capacity[0] = Capacity(engine, 0, 0, true) * dx0 / (2.0f * dt);
+    s.west[0] = 0.0f;
+    s.east[0] = engine.fixed->Conductivity(0) / dx0;
+    s.diagonal[0] = s.capacity[0] + s.east[0] + p.he;
+    s.rhs[0] = static_cast<float>(p.absorptivity * b.current.irradiance +
+                                  p.he * b.externalTemperature + s.capacity[0] * engine.tOld[0] -
+                                  p.emissivity * p.longWave);
+    ForEachInnerNode(engine, [&](int i, int east, int west) {
+        const InterfaceCoefficients& f = engine.face;
+        s.capacity[i] = static_cast<float>(NodeCapacity(engine, i, east, west, true) * f.dxP / dt);
+        s.east[i] = static_cast<float>(engine.fixed->Conductivity(east) / f.dxE);
+        s.west[i] = static_cast<float>(engine.fixed->Conductivity(west) / f.dxW);
+        s.diagonal[i] = s.east[i] + s.west[i] + s.capacity[i];
+        s.rhs[i] = static_cast<float>(s.capacity[i] * engine.tOld[i]);
+    });
+    const auto dxN = static_cast<float>(engine.layers[last].Spacing());
+    s.capacity[n] = Capacity(engine, last, n, true) * dxN / (2.0f * dt);
+    s.east[n] = 0.0f;
+    s.west[n] = engine.fixed->Conductivity(last) / dxN;
+    s.diagonal[n] = s.capacity[n] + s.west[n] + p.hi;
+    s.rhs[n] = static_cast<float>(p.hi * b.internalTemperature + s.capacity[n] * engine.tOld[n]);
+    SolveConduction(engine);
+}
+
+void AssembleModelLevel(SimulationEngine& engine) {
+    using Assemble = void (*)(SimulationEngine&);
+    static constexpr Assemble kAssemble[6] = {AssembleLevel0, AssembleLevel1, AssembleLevel2,
+                                              AssembleLevel3, AssembleLevel4, AssembleLevel5};
+    const int level = engine.params.modelLevel;
+    kAssemble[(level >= 0 && level <= 5) ? level : 0](engine);
+}
+
+}  // namespace porvap

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "climate/ClimateRecord.h"
+
+namespace porvap {
+
+struct SimulationEngine;
+
+// Orientation and surroundings of the external surface.
+struct SurfaceGeometry {
+    float orientation = 0.0f;  // degrees, 0 facing south, 90 facing east
+    float inclination = 0.0f;  // degrees, 0 horizontal, 90 vertical
+    float reflectance = 0.0f;  // ground reflectance
+};
+
+int UpdateBoundaryClimate(SimulationEngine& engine);
+void AdvanceClimate(SimulationEngine& engine);
+
+struct BoundaryState;
+// Per-step changes that carry the current values to the next hourly record.
+void SetClimateIncrements(BoundaryState& boundary, float stepsPerHour);
+
+// Angle between the sun's azimuth (degrees from north, east positive, (-180, 180]) and the
+// normal of a surface of the given orientation.
+float RelativeSolarAzimuth(float azimuth, float orientation);
+double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& surface);
+
+float ExternalCoefficient(const SimulationEngine& engine, float windSpeed, float windDirection);
+float NaturalInternalCoefficient(const SimulationEngine& engine);
+float ForcedInternalCoefficient(float airVelocity);
+
+// Linearised vapour exchange of both faces; -1 when a surface moisture content lies outside
+// its material's isotherm.
+int VapourBoundaryTerms(SimulationEngine& engine);
+int SurfaceFluxes(SimulationEngine& engine);
+
+// Air film plus paint, s/m, for a film coefficient h and a paint permeance.
+float SurfaceResistance(float h, float permeance, double surfaceT);
+
+// Climate streams of a run: positioning at the start date and record reading into a slot.
+int OpenClimate(SimulationEngine& engine);
+int ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot);
+int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& humidity,
+                       const ClimateRecord& withExternal);
+
+}  // namespace porvap

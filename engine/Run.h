@@ -1,0 +1,36 @@
+#pragma once
+
+namespace porvap {
+
+struct SimulationEngine;
+
+// Results of StartRun and AdvanceTimeStep. Positive codes are those of OpenClimate.
+enum RunCode : int {
+    kStepContinue = 0,
+    kRunComplete = -1,
+    kWarmupComplete = -2,
+    kIsothermFailure = -3,
+    kNonFiniteSolution = -4,
+    kExternalClimateUnreadable = 1,
+    kInternalClimateUnreadable = 2,
+    kClimateStartNotFound = 3,
+    kStepByStepAborted = 4,
+    kRunAborted = 5,
+    kOutputFilesFailed = 6,
+};
+
+int StartRun(SimulationEngine& engine);
+int AdvanceTimeStep(SimulationEngine& engine);
+int RoomHeatFlows(SimulationEngine& engine);
+int EnergySummary(SimulationEngine& engine);
+// Closes every file of a run that ends without its summary (failure or abort).
+void AbortRun(SimulationEngine& engine);
+
+struct RunMessage {
+    const char* text;     // nullptr when the code shows nothing
+    const char* caption;
+};
+// What a finished run tells the user; a normal run that completes reports 0.
+RunMessage RunCodeMessage(int code);
+
+}  // namespace porvap

@@ -1,0 +1,249 @@
+#include <cmath>
+#include <cstdio>
+
+#include "climate/Calendar.h"
+#include "climate/Psychrometrics.h"
+#include "engine/Boundary.h"
+#include "engine/MonthEnd.h"
+#include "engine/Run.h"
+#include "engine/SimulationEngine.h"
+
+namespace porvap {
+
+namespace {
+
+constexpr float kInitialTheta = 0.03f;  // m3/m3
+constexpr float kInitialT = 20.0f;      // degC
+constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
+
+FileHandle Create(const char* name) { return FileHandle(std::fopen(name, "w")); }
+
+void Print(const FileHandle& file, const char* text) {
+    if (file) std::fputs(text, file.get());
+}
+
+void OpenSideFiles(SimulationEngine& engine) {
+    RunFiles& f = engine.files;
+    const EngineParameters& p = engine.params;
+    f.hext = Create("hext.txt");
+    f.hint = Create("hint.txt");
+    f.flux = Create("flux.txt");
+    Print(f.flux, p.profileOutput ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
+                                  : "Not generated");
+    if (p.externalComputed == 0) Print(f.hext, "Not generated");
+    if (p.internalComputed == 0) {
+        Print(f.hint, "Not generated");
+    } else if (p.internalNatural == 1) {
+        Print(f.hint, "Natural coeficient\n");
+    } else {
+        Print(f.hint, "Forced coeficient (constant)\n");
+        if (f.hint) std::fprintf(f.hint.get(), "%3.25f\n", p.hi);
+    }
+}
+
+void ResetAccumulators(SimulationEngine& engine) {
+    RunSummary& s = engine.summary;
+    s.sumTheta = s.sumTemperature = 0.0f;
+    s.sensiblePos = s.sensibleNeg = s.latentPos = s.latentNeg = 0.0f;
+    s.positive = Peak{};
+    s.negative = Peak{};
+    s.dayCounter = 1;
+    engine.boundary.subStepCounter = 0.0f;
+    engine.boundary.current.month = 0;
+}
+
+void SetLinearisation(SimulationEngine& engine) {
+    const bool mainlyHot = engine.params.climateClass == 1;
+    engine.boundary.linA = mainlyHot ? 0.77467f : 0.58076f;
+    engine.boundary.linB = mainlyHot ? -220.05579f : -162.01559f;
+}
+
+void SetInitialState(SimulationEngine& engine) {
+    for (auto* field : {&engine.thetaNew, &engine.thetaIt, &engine.thetaOld})
+        field->assign(field->size(), kInitialTheta);
+    for (auto* field : {&engine.tNew, &engine.tIt, &engine.tOld})
+        field->assign(field->size(), kInitialT);
+}
+
+}  // namespace
+
+int StartRun(SimulationEngine& engine) {
+    RunState& run = engine.run;
+    run.maxTheta0 = -1.0f;
+    run.maxT0 = -999.0f;
+    run.minTheta0 = 100.0f;
+    run.minT0 = 999.0f;
+    run.pass = 0;
+    engine.summary.paint = 1;
+    OpenSideFiles(engine);
+    RunFiles& f = engine.files;
+    f.arq = Create("arq.txt");
+    f.perfis = Create("perfis.txt");
+    if (!f.arq || !f.perfis) {
+        AbortRun(engine);
+        return kOutputFilesFailed;
+    }
+    std::fputs("\n VI & VUV \n\n", f.arq.get());
+    std::fputs("\n PROFILES \n\n", f.perfis.get());
+    std::fprintf(f.arq.get(), "\ncity = %d   model =%d\n==========\n", engine.params.climateClass,
+                 engine.params.modelLevel);
+    const int opened = OpenClimate(engine);
+    if (opened != 0) {
+        AbortRun(engine);
+        return opened;
+    }
+    run.elapsed += 2.0f * engine.params.timeStep;
+    ResetAccumulators(engine);
+    SetLinearisation(engine);
+    if (engine.params.modelLevel >= 3) FillFixedProperties(engine, engine.params.fixedMoisture);
+    SetInitialState(engine);
+    return 0;
+}
+
+int RoomHeatFlows(SimulationEngine& engine) {
+    BoundaryState& b = engine.boundary;
+    const double surfaceT = engine.tNew[engine.n];
+    b.sensibleFlow = (surfaceT - b.internalTemperature) * engine.params.hi;
+    if (SurfaceFluxes(engine) < 0) return -1;
+    b.latentFlow = -LatentHeat(static_cast<float>(surfaceT)) * b.gi;
+    const double total = b.sensibleFlow + b.latentFlow;
+    const DayHour now{b.current.day, b.current.month, b.current.hour};
+    RunSummary& s = engine.summary;
+    if (total > 0.0 && total > s.positive.value) {
+        s.positive = Peak{total, b.latentFlow / total, now};
+    }
+    if (total <= 0.0 && std::fabs(total) > std::fabs(s.negative.value)) {
+        s.negative = Peak{total, b.latentFlow / total, now};
+    }
+    return 0;
+}
+
+void CloseMonthMeans(SimulationEngine& engine, int month) {
+    RunSummary& s = engine.summary;
+    const float divisor = (3600.0f / engine.params.timeStep) * engine.n * 24.0f *
+                          static_cast<float>(DaysInMonth(month));
+    s.meanTheta[month] = s.sumTheta / divisor;
+    s.meanTemperature[month] = s.sumTemperature / divisor;
+    s.sumTheta = s.sumTemperature = 0.0f;
+}
+
+void CloseMonthEnergies(SimulationEngine& engine, int month) {
+    RunSummary& s = engine.summary;
+    s.qsPos[month] = s.sensiblePos;
+    s.qsNeg[month] = s.sensibleNeg;
+    s.qlPos[month] = s.latentPos;
+    s.qlNeg[month] = s.latentNeg;
+    s.sensiblePos = s.sensibleNeg = s.latentPos = s.latentNeg = 0.0f;
+}
+
+void ReportMonth(SimulationEngine& engine, int month) {
+    if (!engine.owner) return;
+    const RunSummary& s = engine.summary;
+    engine.owner->MonthlyMeans(s.meanTheta, s.meanTemperature, month);
+    engine.owner->MonthlyGains(month, s.qsPos[month], s.qlPos[month]);
+    engine.owner->MonthlyLosses(month, s.qsNeg[month], s.qlNeg[month]);
+}
+
+namespace {
+
+void WritePeaks(std::FILE* arq, const RunSummary& s) {
+    std::fprintf(arq,
+                 "\nPOSITIVE(cooling): Qpico_pos = %f W/m^2  rate_pos_Heat(Ql/Qt) = %f   DATE: "
+                 "%d/%d-%d h\n",
+                 s.positive.value, s.positive.ratio, s.positive.date.day, s.positive.date.month,
+                 s.positive.date.hour);
+    std::fprintf(arq,
+                 "NEGATIVE(heating): Qpico_neg = %f W/m^2  rate_neg_Heat(Ql/Qt) = %f   DATE: "
+                 "%d/%d-%d h\n",
+                 s.negative.value, s.negative.ratio, s.negative.date.day, s.negative.date.month,
+                 s.negative.date.hour);
+    std::fputs(
+        "\nmth Qs_monthly_pos-kWh Qs_monthly_neg-kWh Ql_monthly_pos-kWh Ql_monthly_neg-kWh "
+        "Teta_mass_average(% vol) Average_temp(C)",
+        arq);
+}
+
+// A share of nothing is written as 0 rather than a NaN or an infinity.
+double Share(double part, double whole) { return whole == 0.0 ? 0.0 : part / whole; }
+
+void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
+    const RunSummary& s = engine.summary;
+    const bool conduction = engine.params.modelLevel == 5;
+    const bool mainlyHot = engine.params.climateClass == 1;
+    const float k = kJoulesToWattHours;
+    float cooling = 0.0f, heating = 0.0f;
+    int latent = 0;
+    for (int m = 1; m <= 12; ++m) {
+        if (conduction) {
+            cooling += k * s.qsPos[m];
+            heating += k * s.qsNeg[m];
+            std::fprintf(arq, "\n%d %e %e %6.4f", m, k * s.qsPos[m], k * s.qsNeg[m],
+                         s.meanTemperature[m]);
+            continue;
+        }
+        latent = static_cast<int>(latent + k * s.qlPos[m]);
+        if (!mainlyHot) latent = static_cast<int>(latent + k * s.qlNeg[m]);
+        cooling += k * (s.qsPos[m] + s.qlPos[m]);
+        heating += k * (s.qsNeg[m] + s.qlNeg[m]);
+        std::fprintf(arq, "\n%d %e %e %e %e %6.4f %6.4f", m, k * s.qsPos[m], k * s.qsNeg[m],
+                     k * s.qlPos[m], k * s.qlNeg[m], 100.0f * s.meanTheta[m],
+                     s.meanTemperature[m]);
+    }
+    std::fprintf(arq, "\n\ncooling_anual_energy=%e kW \nheating_anual_energy=%e kW\n", cooling,
+                 heating);
+    const Peak& peak = mainlyHot ? s.positive : s.negative;
+    const double annual = mainlyHot ? cooling : heating;
+    std::fprintf(arq, "%f\n\n%d/%d-%dh\n%f\n", peak.value, peak.date.day, peak.date.month,
+                 peak.date.hour, conduction ? 0.0 : peak.ratio);
+    std::fprintf(arq, "%f\n\n%f\n\nend", annual, conduction ? 0.0 : Share(latent, annual));
+}
+
+}  // namespace
+
+int EnergySummary(SimulationEngine& engine) {
+    const int month = engine.boundary.current.month;
+    if (month >= 1 && month <= 12) {
+        CloseMonthMeans(engine, month);
+        CloseMonthEnergies(engine, month);
+        const ClimateRecord& now = engine.boundary.current;
+        const DayHour& end = engine.params.end;
+        if (CompareDates(now.day, now.month, now.hour, end.day, end.month, end.hour) <= 0) {
+            ReportMonth(engine, month);
+        }
+    }
+    WritePeaks(engine.files.arq.get(), engine.summary);
+    WriteYear(engine.files.arq.get(), engine);
+    AbortRun(engine);
+    return 0;
+}
+
+void AbortRun(SimulationEngine& engine) { engine.files = RunFiles{}; }
+
+RunMessage RunCodeMessage(int code) {
+    switch (code) {
+        case kIsothermFailure:
+            return {"Problems with materials isotherms", "Porvap 2.0"};
+        case kNonFiniteSolution:
+            return {"The solution is no longer finite numbers\nRun stopped", "Error!"};
+        case kRunComplete:
+            return {"Step by step execution sucessfully terminated", "Porvap 2.0"};
+        case kStepContinue:
+            return {"Execution sucessfully terminated", "Porvap 2.0"};
+        case kExternalClimateUnreadable:
+            return {"External hourly file could not be opened for reading", "Error!"};
+        case kInternalClimateUnreadable:
+            return {"Internal hourly file could not be opened for reading", "Error!"};
+        case kClimateStartNotFound:
+            return {"Internal/External hourly file(s) with invalid data", "Error!"};
+        case kStepByStepAborted:
+            return {"Step by step execution aborted by user", "Porvap 2.0"};
+        case kRunAborted:
+            return {"Execution aborted by user", "Porvap 2.0"};
+        case kOutputFilesFailed:
+            return {"Couldn't open output files", "Error!"};
+        default:
+            return {nullptr, nullptr};
+    }
+}
+
+}  // namespace porvap

@@ -1,0 +1,196 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "climate/ClimateRecord.h"
+#include "engine/EngineObserver.h"
+#include "engine/FixedLayerProperties.h"
+#include "engine/Layer.h"
+#include "engine/PropertyGrid.h"
+#include "engine/PropertyTable.h"
+
+namespace porvap {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+struct DayHour {
+    int day = 1;
+    int month = 1;
+    int hour = 0;
+};
+
+// Case parameters; the member initialisers are the defaults written before every run.
+struct EngineParameters {
+    int profileOutput = 0;
+    int externalComputed = 0;
+    int internalComputed = 0;
+    int internalNatural = 0;
+    std::array<float, 3> forcedInputs{};  // m/s; the third is the room air velocity
+    int constantInternal = 0;
+    double constantInternalTemperature = 0.0;  // degC
+    double constantInternalHumidity = 0.0;     // fraction
+    float longWave = 0.0f;                     // W/m2
+    float absorptivity = 0.35f;
+    float emissivity = 0.8f;
+    float he = 12.4f;                          // W/(m2 K)
+    float hi = 0.0f;                           // W/(m2 K)
+    float pe = 2e-10f;                         // kg/(m2 s Pa), external paint
+    float pi = 9e-10f;                         // kg/(m2 s Pa), internal paint
+    float waterDensity = 1000.0f;              // kg/m3
+    double tolerance = 0.001;
+    int maxIterations = 150;
+    int climateLayout = 0;
+    std::string externalFile;
+    std::string internalFile;
+    DayHour start{1, 1, 0};
+    DayHour end{31, 12, 23};
+    int modelLevel = 0;
+    float hoursPerStep = 1.0f;
+    float timeStep = 3600.0f;     // s
+    float fixedMoisture = 0.0f;   // m3/m3
+    int climateClass = 1;         // 1 mainly hot, 2 otherwise
+    float orientation = 0.0f;     // degrees, 0 south, 90 east
+    float inclination = 0.0f;     // degrees, 0 horizontal, 90 vertical
+    float reflectance = 0.0f;     // ground reflectance
+};
+
+using Block = std::array<std::array<float, 2>, 2>;
+
+// Per node i: A_i x_i = E_i x_{i+1} + W_i x_{i-1} + d_i with x = (theta, T).
+struct BlockSystem {
+    int rows = 2;
+    int columns = 2;
+    std::vector<Block> a, e, w;
+    std::vector<std::array<float, 2>> d;
+};
+
+// Model level 5: diagonal_i T_i = east_i T_{i+1} + west_i T_{i-1} + rhs_i.
+struct ConductionSystem {
+    std::vector<float> diagonal, capacity, east, west, rhs;
+};
+
+// Coefficients of the node being assembled, at its east and west faces.
+struct InterfaceCoefficients {
+    float capacity = 0.0f;  // J/(m3 K)
+    float kE = 0.0f, dtvE = 0.0f, dtetavE = 0.0f, dtE = 0.0f, dtetaE = 0.0f;
+    float kW = 0.0f, dtvW = 0.0f, dtetavW = 0.0f, dtW = 0.0f, dtetaW = 0.0f;
+    double dxE = 0.0, dxW = 0.0, dxP = 0.0;  // m
+};
+
+// Climate of the current step: the interpolated values, the next hourly record and the
+// per-step increments between them.
+struct BoundaryState {
+    ClimateRecord current;
+    ClimateRecord next;
+    double internalTemperature = 0.0;  // degC
+    double internalHumidity = 0.0;     // fraction
+    double nextInternalTemperature = 0.0;
+    double nextInternalHumidity = 0.0;
+    double incExternalTemperature = 0.0, incExternalHumidity = 0.0, incIrradiance = 0.0;
+    double incInternalTemperature = 0.0, incInternalHumidity = 0.0;
+    float externalTemperature = 0.0f;  // single-precision copy, degC
+    float subStepCounter = 0.0f;
+    double thetaEqExternal = 0.0, thetaEqInternal = 0.0;  // m3/m3
+    float betaE = 0.0f, betaI = 0.0f;                     // m/s, or 1/R in the iterations
+    float re = 0.0f, ri = 0.0f;                           // s/m
+    float linA = 0.0f, linB = 0.0f;                       // saturation linearisation
+    std::array<float, 2> e1{}, e2{}, i1{}, i2{};
+    float e3 = 0.0f, i3 = 0.0f;
+    double ge = 0.0, gi = 0.0;              // kg/(m2 s), into the element
+    double sensibleFlow = 0.0;              // W/m2 to the room
+    double latentFlow = 0.0;                // W/m2 to the room
+};
+
+struct Peak {
+    double value = 0.0;  // W/m2
+    double ratio = 0.0;  // latent share
+    DayHour date{0, 0, 0};
+};
+
+// Accumulators of the recording pass.
+struct RunSummary {
+    float sumTheta = 0.0f, sumTemperature = 0.0f;
+    MonthlyArray meanTheta{}, meanTemperature{};
+    float sensiblePos = 0.0f, sensibleNeg = 0.0f, latentPos = 0.0f, latentNeg = 0.0f;  // J/m2
+    MonthlyArray qsPos{}, qsNeg{}, qlPos{}, qlNeg{};
+    int dayCounter = 1;
+    int firstWeekday = 1;
+    Peak positive, negative;
+    int paint = 1;
+};
+
+struct RunState {
+    float elapsed = 0.0f;   // s
+    int intervalLength = 0;  // h until the climate opens, then s
+    int pass = 0;            // 0 warm-up, 1 recording
+    int iterations = 0;
+    float maxChangeT = 0.0f, maxChangeTheta = 0.0f;
+    float maxTheta0 = -1.0f, maxT0 = -999.0f, minTheta0 = 100.0f, minT0 = 999.0f;
+    int repositionResult = 0;
+};
+
+struct RunFiles {
+    FileHandle hext, hint, flux, arq, perfis;
+    FileHandle external, internal;
+};
+
+struct SimulationEngine {
+    EngineObserver* owner = nullptr;
+    EngineParameters params;
+    std::vector<Layer> layers;
+    std::unique_ptr<FixedLayerProperties> fixed;
+    PropertyGrid grid;
+    int n = 0;                      // intervals; nodes are 0..n
+    std::vector<double> thetaNew, thetaIt, thetaOld;  // m3/m3
+    std::vector<double> tNew, tIt, tOld;              // degC
+    BlockSystem blocks;
+    ConductionSystem conduction;
+    InterfaceCoefficients face;
+    BoundaryState boundary;
+    RunState run;
+    RunSummary summary;
+    RunFiles files;
+
+    int NodeCount() const { return n + 1; }
+};
+
+std::unique_ptr<SimulationEngine> CreateEngine(EngineObserver* owner);
+void DestroyEngine(std::unique_ptr<SimulationEngine>& engine);
+void ResetDefaults(SimulationEngine& engine);
+void SetLayers(SimulationEngine& engine, std::vector<Layer> layers);
+void RebuildGrid(SimulationEngine& engine);
+void FillFixedProperties(SimulationEngine& engine, float theta);
+float PropertyAt(const SimulationEngine& engine, const PropertyTable& table, float theta);
+
+// Setters. Those with a validity rule answer 0 when accepted and -1 when refused.
+void SetProfileOutput(SimulationEngine& engine, int on);
+void SetOrientation(SimulationEngine& engine, float degrees);
+void SetInclination(SimulationEngine& engine, float degrees);
+void SetGroundReflectance(SimulationEngine& engine, float reflectance);
+void SetPermeances(SimulationEngine& engine, float external, float internal);
+void SetAbsorptivity(SimulationEngine& engine, float absorptivity);
+void SetExternalClimateFile(SimulationEngine& engine, const std::string& path);
+void SetInternalClimateFile(SimulationEngine& engine, const std::string& path);
+void SetConstantInternalConditions(SimulationEngine& engine, int on, double temperature,
+                                   double humidity);
+void SetClimateLayout(SimulationEngine& engine, int layout);
+int SetExternalCoefficient(SimulationEngine& engine, float he);
+int SetInternalCoefficient(SimulationEngine& engine, float hi);
+void SetInternalNatural(SimulationEngine& engine, int natural);
+int SetForcedConvection(SimulationEngine& engine, float first, float second, float airVelocity);
+void SetClimateClass(SimulationEngine& engine, int climateClass);
+int SetDates(SimulationEngine& engine, DayHour start, DayHour end);
+void SetTimeStep(SimulationEngine& engine, float seconds);
+void SetTolerance(SimulationEngine& engine, double tolerance);
+void SetMaxIterations(SimulationEngine& engine, int iterations);
+void SetModelLevel(SimulationEngine& engine, int level);
+void SetFixedMoisture(SimulationEngine& engine, float theta);
+
+}  // namespace porvap

@@ -1,0 +1,54 @@
+#include "shell/DirectoryConfig.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "materials/MaterialFile.h"
+
+namespace porvap {
+namespace {
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    return WithTrailingSeparator(std::filesystem::current_path(error).string());
+}
+
+// An empty line would otherwise become the root directory.
+std::string ReadDirectoryLine(std::FILE* file, const std::string& fallback) {
+    std::string line;
+    ReadTextLine(file, line, DirectoryConfig::kMaxLineLength);
+    return line.empty() ? fallback : WithTrailingSeparator(line);
+}
+
+}  // namespace
+
+std::string WithTrailingSeparator(const std::string& directory) {
+    if (!directory.empty() && (directory.back() == '/' || directory.back() == '\\')) {
+        return directory;
+    }
+    return directory + '/';
+}
+
+bool DirectoryConfig::Read() {
+    const std::string current = CurrentDirectory();
+    std::FILE* file = std::fopen(kFileName, "r");
+    if (!file) {
+        first_ = second_ = current;
+        return false;
+    }
+    first_ = ReadDirectoryLine(file, current);
+    second_ = ReadDirectoryLine(file, current);
+    std::fclose(file);
+    return true;
+}
+
+bool DirectoryConfig::Write() const {
+    std::FILE* file = std::fopen(kFileName, "w");
+    if (!file)
+        return false;
+    std::fprintf(file, "%s\n%s\n", first_.c_str(), second_.c_str());
+    const bool written = !std::ferror(file);
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace porvap

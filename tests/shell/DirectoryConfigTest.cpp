@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TestSupport.h"
+#include "shell/DirectoryConfig.h"
+
+namespace porvap {
+namespace {
+
+std::string Current() {
+    return std::filesystem::current_path().string() + "/";
+}
+
+TEST(DirectoryConfig, MissingFileGivesTheCurrentDirectoryToBoth) {
+    test::ScratchDir scratch;
+    DirectoryConfig config;
+    EXPECT_FALSE(config.Read());
+    EXPECT_EQ(config.FirstDirectory(), Current());
+    EXPECT_EQ(config.SecondDirectory(), Current());
+    ASSERT_TRUE(config.Write());
+    EXPECT_EQ(test::ReadFile(DirectoryConfig::kFileName), Current() + "\n" + Current() + "\n");
+}
+
+TEST(DirectoryConfig, LinesAreWrittenBackEndingInASeparator) {
+    test::ScratchDir scratch;
+    test::WriteFile(DirectoryConfig::kFileName, "C:\\Data\r\n/home/me/cases\n");
+    DirectoryConfig config;
+    ASSERT_TRUE(config.Read());
+    EXPECT_EQ(config.FirstDirectory(), "C:\\Data/");
+    EXPECT_EQ(config.SecondDirectory(), "/home/me/cases/");
+    ASSERT_TRUE(config.Write());
+    EXPECT_EQ(test::ReadFile(DirectoryConfig::kFileName), "C:\\Data/\n/home/me/cases/\n");
+
+    test::WriteFile(DirectoryConfig::kFileName, "C:\\Data\\\nd/\n");
+    ASSERT_TRUE(config.Read());
+    EXPECT_EQ(config.FirstDirectory(), "C:\\Data\\");
+    EXPECT_EQ(config.SecondDirectory(), "d/");
+}
+
+TEST(DirectoryConfig, LongLinesAreCutAndEmptyOnesFallBack) {
+    test::ScratchDir scratch;
+    test::WriteFile(DirectoryConfig::kFileName, std::string(250, 'd') + "\n");
+    DirectoryConfig config;
+    ASSERT_TRUE(config.Read());
+    EXPECT_EQ(config.FirstDirectory(), std::string(DirectoryConfig::kMaxLineLength, 'd') + "/");
+    EXPECT_EQ(config.SecondDirectory(), Current());
+
+    test::WriteFile(DirectoryConfig::kFileName, "\nsecond\n");
+    ASSERT_TRUE(config.Read());
+    EXPECT_EQ(config.FirstDirectory(), Current());
+}
+
+TEST(DirectoryConfig, WriteReportsAFileThatCannotBeCreated) {
+    test::ScratchDir scratch;
+    DirectoryConfig config;
+    config.Read();
+    std::filesystem::create_directory(DirectoryConfig::kFileName);
+    EXPECT_FALSE(config.Write());
+}
+
+}  // namespace
+}  // namespace porvap

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "EngineFixtures.h"
+#include "TestSupport.h"
+
+namespace porvap {
+namespace {
+
+using test::ReadFile;
+
+int CountLines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+class EngineRun : public ::testing::Test {
+protected:
+    void Prepare(int days, double outsideRh = 0.7) {
+        test::WriteConstantClimate("climate.pvh", days, 25.0, outsideRh, 100.0);
+        test::SetUpConstantCase(*engine, {Layer(material.get(), 5, 0.05), Layer(material.get(), 5, 0.1)},
+                                "climate.pvh", days, 22.0, 0.6);
+    }
+
+    test::ScratchDir dir;
+    std::unique_ptr<MaterialRecord> material =
+        test::MakeMaterial({.k = 0.9f, .dteta = 1e-9f, .dtetav = 1e-10f});
+    test::CountingObserver observer;
+    std::unique_ptr<SimulationEngine> engine = CreateEngine(&observer);
+};
+
+TEST_F(EngineRun, RecordsOneStepLessThanTheHourStepsAndEndsPastTheInterval) {
+    Prepare(3);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    const int steps = 71;  // 01/01-00 to 03/01-23
+    EXPECT_EQ(observer.behaviour, (steps - 1) + 1);  // recording steps and the warm-up's end
+    EXPECT_FLOAT_EQ(observer.interval, steps * 3600.0f);
+    EXPECT_FLOAT_EQ(observer.lastElapsed, observer.interval + 3600.0f);
+    const std::string flux = ReadFile("flux.txt");
+    EXPECT_EQ(flux.rfind("Date, flow of latent heat, flow of sensible heat, flow of mass\n", 0), 0u);
+    EXPECT_EQ(CountLines(flux), 1 + steps - 1);
+    EXPECT_NE(flux.find("\n01/01-02   "), std::string::npos);
+    EXPECT_EQ(ReadFile("hext.txt"), "Not generated");
+    EXPECT_EQ(ReadFile("hint.txt"), "Not generated");
+    EXPECT_EQ(ReadFile("perfis.txt"), "\n PROFILES \n\n");
+}
+
+TEST_F(EngineRun, SummaryHasPeaksTwelveMonthsAndTheAnnualTotals) {
+    Prepare(3);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    const std::string arq = ReadFile("arq.txt");
+    EXPECT_EQ(arq.rfind("\n VI & VUV \n\n\ncity = 1   model =0\n==========\n\nPOSITIVE(cooling): "
+                        "Qpico_pos = ",
+                        0),
+              0u);
+    EXPECT_NE(arq.find("\nmth Qs_monthly_pos-kWh"), std::string::npos);
+    EXPECT_NE(arq.find("\n12 "), std::string::npos);
+    EXPECT_NE(arq.find("cooling_anual_energy="), std::string::npos);
+    EXPECT_EQ(arq.substr(arq.size() - 5), "\n\nend");
+    EXPECT_EQ(arq.find("nan"), std::string::npos);
+}
+
+TEST_F(EngineRun, FluxFileSaysNotGeneratedWithoutProfiles) {
+    Prepare(2);
+    SetProfileOutput(*engine, 0);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    EXPECT_EQ(ReadFile("flux.txt"), "Not generated");
+}
+
+TEST_F(EngineRun, ForcedInternalCoefficientIsLoggedOnce) {
+    Prepare(2);
+    SetInternalCoefficient(*engine, -1.0f);
+    SetInternalNatural(*engine, 0);
+    ASSERT_EQ(SetForcedConvection(*engine, 0.0f, 0.0f, 0.5f), 0);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    const std::string hint = ReadFile("hint.txt");
+    EXPECT_EQ(hint.rfind("Forced coeficient (constant)\n7.57", 0), 0u);
+    EXPECT_EQ(CountLines(hint), 2);
+}
+
+TEST_F(EngineRun, NaturalInternalCoefficientIsLoggedForEveryInternalRecord) {
+    Prepare(2);
+    SetInternalCoefficient(*engine, -1.0f);
+    SetInternalNatural(*engine, 1);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    const std::string hint = ReadFile("hint.txt");
+    EXPECT_EQ(hint.rfind("Natural coeficient\n1  1  0  ", 0), 0u);
+    EXPECT_GT(CountLines(hint), 2 * 47);
+}
+
+TEST_F(EngineRun, ProfileSnapshotOnTheFourteenthOfJanuary) {
+    Prepare(15);
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    const std::string perfis = ReadFile("perfis.txt");
+    EXPECT_NE(perfis.find("\n===========================================\ncity = 1\npaint = 1\n"
+                          "aux_model=0\nTeta(100) 1/14-14 "),
+              std::string::npos)
+        << perfis;
+    EXPECT_NE(perfis.find("\nTemp(C) 1/14-14 "), std::string::npos);
+}
+
+TEST_F(EngineRun, MonthEndsReachTheOwnerExceptTheLastMonth) {
+    Prepare(59);
+    SetDates(*engine, DayHour{1, 1, 0}, DayHour{28, 2, 23});
+    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    EXPECT_EQ(observer.monthlyMeans, 2);  // January by the driver, February by the summary
+}
+
+TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {
+    Prepare(2);
+    SetExternalClimateFile(*engine, "missing.pvh");
+    EXPECT_EQ(test::RunToEnd(*engine), kExternalClimateUnreadable);
+    EXPECT_FALSE(engine->files.arq || engine->files.flux || engine->files.hint);
+
+    Prepare(2);
+    SetConstantInternalConditions(*engine, 0, 0.0, 0.0);
+    SetInternalClimateFile(*engine, "missing.pvh");
+    EXPECT_EQ(test::RunToEnd(*engine), kInternalClimateUnreadable);
+    EXPECT_FALSE(engine->files.external);
+
+    Prepare(2);
+    SetDates(*engine, DayHour{5, 3, 0}, DayHour{6, 3, 0});
+    EXPECT_EQ(test::RunToEnd(*engine), kClimateStartNotFound);
+}
+
+TEST_F(EngineRun, HumidityOutsideTheIsothermStopsTheStep) {
+    Prepare(2, 1.3);
+    EXPECT_EQ(test::RunToEnd(*engine), kIsothermFailure);
+    EXPECT_FALSE(engine->files.arq);
+}
+
+TEST_F(EngineRun, NonFiniteSolutionStopsTheRunInsteadOfWritingNaN) {
+    auto empty = test::MakeMaterial({.k = 0.0f, .density = 0.0f, .heat = 0.0f});
+    test::WriteConstantClimate("climate.pvh", 2, 25.0, 0.7, 0.0);
+    test::SetUpConstantCase(*engine, {Layer(empty.get(), 4, 0.1)}, "climate.pvh", 2, 22.0, 0.6);
+    SetModelLevel(*engine, 5);
+    EXPECT_EQ(test::RunToEnd(*engine), kNonFiniteSolution);
+    EXPECT_EQ(ReadFile("flux.txt").find("nan"), std::string::npos);
+}
+
+TEST_F(EngineRun, OutputFilesThatCannotBeCreatedFailTheRun) {
+    Prepare(2);
+    std::filesystem::create_directory("arq.txt");
+    EXPECT_EQ(test::RunToEnd(*engine), kOutputFilesFailed);
+    EXPECT_STREQ(RunCodeMessage(kOutputFilesFailed).text, "Couldn't open output files");
+}
+
+TEST(EngineState, DefaultsGridAndRefusals) {
+    auto engine = CreateEngine(nullptr);
+    EXPECT_EQ(engine->NodeCount(), 36);
+    EXPECT_FLOAT_EQ(engine->params.he, 12.4f);
+    EXPECT_EQ(engine->params.maxIterations, 150);
+    EXPECT_EQ(SetExternalCoefficient(*engine, 0.0f), -1);
+    EXPECT_FLOAT_EQ(engine->params.he, 12.4f);
+    EXPECT_EQ(SetExternalCoefficient(*engine, -3.0f), 0);
+    EXPECT_EQ(engine->params.externalComputed, 1);
+    EXPECT_FLOAT_EQ(engine->params.he, 0.0f);
+    EXPECT_EQ(SetForcedConvection(*engine, 1.0f, -1.0f, 0.5f), -1);
+    EXPECT_FLOAT_EQ(engine->params.forcedInputs[0], 1.0f);
+    EXPECT_EQ(SetDates(*engine, DayHour{2, 1, 0}, DayHour{1, 1, 23}), -1);
+    EXPECT_EQ(engine->params.end.day, 31);
+
+    auto material = test::MakeMaterial({});
+    SetLayers(*engine, {Layer(material.get(), 5, 0.05), Layer(material.get(), 25, 0.2),
+                        Layer(material.get(), 5, 0.05)});
+    RebuildGrid(*engine);
+    EXPECT_EQ(engine->n, 35);
+    EXPECT_EQ(engine->fixed->Count(), 3);
+
+    auto other = CreateEngine(nullptr);
+    SetModelLevel(*engine, 4);
+    EXPECT_EQ(other->params.modelLevel, 0);
+}
+
+TEST(EngineState, FixedPropertiesTakeTheSampleAboveTheMoisture) {
+    auto engine = CreateEngine(nullptr);
+    auto material = test::MakeMaterial({});
+    MaterialRecord rising;
+    for (int i = 0; i < MaterialRecord::kRows; ++i) rising.SetRow(i, 1.0f + i, 0, 0, 0, 0);
+    SetLayers(*engine, {Layer(&rising, 1, 0.1)});
+    RebuildGrid(*engine);
+    FillFixedProperties(*engine, 0.0f);
+    EXPECT_FLOAT_EQ(engine->fixed->Conductivity(0), 2.0f);
+    FillFixedProperties(*engine, 0.0018f * 10);
+    EXPECT_FLOAT_EQ(engine->fixed->Conductivity(0), 12.0f);
+    FillFixedProperties(*engine, 0.5f);
+    EXPECT_FLOAT_EQ(engine->fixed->Conductivity(0), 101.0f);
+}
+
+}  // namespace
+}  // namespace porvap

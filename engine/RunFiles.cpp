@@ -12,8 +12,8 @@ namespace porvap {
 
 namespace {
 
-constexpr float kInitialTheta = 0.03f;  // m3/m3
-constexpr float kInitialT = 20.0f;      // degC
+constexpr double kInitialTheta = 0.03;  // m3/m3
+constexpr double kInitialT = 20.0;      // degC
 constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
 
 FileHandle Create(const char* name) { return FileHandle(std::fopen(name, "w")); }

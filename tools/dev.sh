@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Set-up, build, run and test in one place.
+#   tools/dev.sh run    install what is missing, build, start the program on the bundled data
+#   tools/dev.sh test   install what is missing, build, run the whole suite (plain and sanitized)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build() {  # build-dir, extra cmake arguments...
+    local dir=$1; shift
+    cmake -S "$root" -B "$root/$dir" -G Ninja -DPORVAP_WERROR=ON "$@" >/dev/null
+    cmake --build "$root/$dir"
+}
+
+# The program writes its result files into the working directory; keep them out of the
+# source tree by working in a copy of the bundled data (files already there are kept).
+prepare_workdir() {
+    local work="$root/build/workdir"
+    mkdir -p "$work"
+    cp -rn "$root/data/." "$work/"
+    echo "$work"
+}
+
+run_tests() {  # build-dir
+    (cd "$root/$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build build -DCMAKE_BUILD_TYPE=Release
+        work=$(prepare_workdir)
+        cd "$work" && exec "$root/build/app/porvap"
+        ;;
+    test)
+        install_missing
+        build build -DCMAKE_BUILD_TYPE=Release
+        run_tests build
+        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPORVAP_SANITIZE=ON
+        run_tests build-sanitize
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac

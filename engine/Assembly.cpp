@@ -24,23 +24,23 @@ constexpr LevelTerms kLevels[5] = {
     {false, false, true, true, true},
 };
 
-struct Transport {
-    float k = 0.0f, dtv = 0.0f, dtetav = 0.0f, dt = 0.0f, dteta = 0.0f;
-};
+using Transport = FaceCoefficients;
 
 // Coefficients of the face between nodes j and j + 1, both read in one layer's tables.
 Transport FaceTransport(const SimulationEngine& engine, int layer, int j, const LevelTerms& terms) {
     LayerTables t;
     LayerData(engine, layer, t);
+    const int kj = engine.scratch.gridIndex[j];
+    const int kNext = engine.scratch.gridIndex[j + 1];
     auto mean = [&](const PropertyTable& table) {
-        return HarmonicMean(NodeProperty(engine, table, j), NodeProperty(engine, table, j + 1));
+        return HarmonicMean(table.Get(kj), table.Get(kNext));
     };
     Transport face;
     float fixedK = 0.0f, fixedDt = 0.0f, fixedDteta = 0.0f;
     engine.fixed->Get(layer, fixedK, fixedDt, fixedDteta);
     face.k = terms.fixedK ? fixedK
-                          : HarmonicMean(NodePropertyInterpolated(engine, *t.k, j),
-                                         NodePropertyInterpolated(engine, *t.k, j + 1));
+                          : HarmonicMean(InterpolatedAt(engine, *t.k, j, kj),
+                                         InterpolatedAt(engine, *t.k, j + 1, kNext));
     face.dt = terms.fixedLiquid ? fixedDt : mean(*t.dt);
     face.dteta = terms.fixedLiquid ? fixedDteta : mean(*t.dteta);
     face.dtetav = terms.vapourTheta ? mean(*t.dtetav) : 0.0f;
@@ -138,22 +138,32 @@ FaceAir InternalAir(const SimulationEngine& engine) {
                    b.thetaEqInternal, b.i1[0], b.i2[0], b.i3, 0.0f};
 }
 
+// Every face is shared by two nodes: its coefficients are worked out once per assembly.
+void PrepareFaces(SimulationEngine& engine, const LevelTerms& terms) {
+    AssemblyScratch& scratch = engine.scratch;
+    for (int i = 0; i <= engine.n; ++i) scratch.gridIndex[i] = engine.grid.UpperIndex(engine.thetaIt[i]);
+    for (int f = 0; f < engine.n; ++f)
+        scratch.faces[f] = FaceTransport(engine, engine.faceLayer[f], f, terms);
+}
+
 void AssembleBlocks(SimulationEngine& engine, const LevelTerms& terms) {
     const int n = engine.n;
     const int last = static_cast<int>(engine.layers.size()) - 1;
-    AssembleSurfaceNode(engine, 0, FaceTransport(engine, 0, 0, terms),
+    const std::vector<Transport>& faces = engine.scratch.faces;
+    PrepareFaces(engine, terms);
+    AssembleSurfaceNode(engine, 0, faces[0],
                         Capacity(engine, 0, 0, terms.dryCapacity), engine.layers[0].Spacing(),
                         ExternalAir(engine));
     ForEachInnerNode(engine, [&](int i, int east, int west) {
         InterfaceCoefficients& f = engine.face;
         f.capacity = NodeCapacity(engine, i, east, west, terms.dryCapacity);
-        const Transport e = FaceTransport(engine, east, i, terms);
-        const Transport w = FaceTransport(engine, west, i - 1, terms);
+        const Transport& e = faces[i];
+        const Transport& w = faces[i - 1];
         f.kE = e.k, f.dtvE = e.dtv, f.dtetavE = e.dtetav, f.dtE = e.dt, f.dtetaE = e.dteta;
         f.kW = w.k, f.dtvW = w.dtv, f.dtetavW = w.dtetav, f.dtW = w.dt, f.dtetaW = w.dteta;
         AssembleInteriorNode(engine, i);
     });
-    AssembleSurfaceNode(engine, n, FaceTransport(engine, last, n - 1, terms),
+    AssembleSurfaceNode(engine, n, faces[n - 1],
                         Capacity(engine, last, n, terms.dryCapacity),
                         engine.layers[last].Spacing(), InternalAir(engine));
 }

@@ -38,6 +38,8 @@ float NodeProperty(const SimulationEngine& engine, const PropertyTable& table, i
 // The line through that sample and the next, at the node's moisture content.
 float NodePropertyInterpolated(const SimulationEngine& engine, const PropertyTable& table,
                                int node);
+// The same with the node's grid index already known.
+float InterpolatedAt(const SimulationEngine& engine, const PropertyTable& table, int node, int k);
 float HarmonicMean(float a, float b);
 float LiquidSpecificHeat(float t);
 float MoistSpecificHeat(float t, float theta, float dryHeat, float dryDensity,

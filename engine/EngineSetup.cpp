@@ -29,6 +29,13 @@ void AllocateNodes(SimulationEngine& engine, int intervals) {
                         &engine.conduction.rhs}) {
         field->assign(count, 0.0f);
     }
+    AssemblyScratch& scratch = engine.scratch;
+    scratch.gridIndex.assign(count, 0);
+    scratch.faces.assign(count, FaceCoefficients{});
+    scratch.recursion.assign(count, Block{});
+    scratch.offsets.assign(count, {0.0f, 0.0f});
+    scratch.p.assign(count, 0.0);
+    scratch.r.assign(count, 0.0);
 }
 
 }  // namespace
@@ -59,6 +66,9 @@ void RebuildGrid(SimulationEngine& engine) {
     for (const Layer& layer : engine.layers) intervals += layer.Sections();
     engine.fixed = std::make_unique<FixedLayerProperties>(static_cast<int>(engine.layers.size()));
     AllocateNodes(engine, intervals);
+    engine.faceLayer.clear();
+    for (int l = 0; l < static_cast<int>(engine.layers.size()); ++l)
+        engine.faceLayer.insert(engine.faceLayer.end(), engine.layers[l].Sections(), l);
     engine.boundary.internalTemperature = 0.0;
 }
 

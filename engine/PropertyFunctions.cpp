@@ -24,7 +24,10 @@ float NodeProperty(const SimulationEngine& engine, const PropertyTable& table, i
 
 float NodePropertyInterpolated(const SimulationEngine& engine, const PropertyTable& table,
                                int node) {
-    const int k = engine.grid.UpperIndex(engine.thetaIt[node]);
+    return InterpolatedAt(engine, table, node, engine.grid.UpperIndex(engine.thetaIt[node]));
+}
+
+float InterpolatedAt(const SimulationEngine& engine, const PropertyTable& table, int node, int k) {
     // The grid ends at index 100: at or above it the top sample is held.
     if (k >= PropertyGrid::kLast) return table.Get(PropertyGrid::kLast);
     const float gk = engine.grid.At(k);

@@ -84,6 +84,24 @@ struct InterfaceCoefficients {
     double dxE = 0.0, dxW = 0.0, dxP = 0.0;  // m
 };
 
+// Transport coefficients of the face between two nodes.
+struct FaceCoefficients {
+    float k = 0.0f;       // W/(m K)
+    float dtv = 0.0f;     // m2/(s K)
+    float dtetav = 0.0f;  // m2/s
+    float dt = 0.0f;      // m2/(s K)
+    float dteta = 0.0f;   // m2/s
+};
+
+// Work space reused by every iteration; it carries nothing from one iteration to the next.
+struct AssemblyScratch {
+    std::vector<int> gridIndex;  // per node, the property grid index of its moisture content
+    std::vector<FaceCoefficients> faces;      // per face, between node f and f + 1
+    std::vector<Block> recursion;             // block solver P
+    std::vector<std::array<float, 2>> offsets;  // block solver q
+    std::vector<double> p, r;                   // conduction solver
+};
+
 // Climate of the current step: the interpolated values, the next hourly record and the
 // per-step increments between them.
 struct BoundaryState {
@@ -153,6 +171,8 @@ struct SimulationEngine {
     BlockSystem blocks;
     ConductionSystem conduction;
     InterfaceCoefficients face;
+    std::vector<int> faceLayer;  // layer holding the face between node f and f + 1
+    AssemblyScratch scratch;
     BoundaryState boundary;
     RunState run;
     RunSummary summary;

@@ -39,8 +39,8 @@ void SolveBlockSystem(SimulationEngine& engine) {
     const BlockSystem& s = engine.blocks;
     const int n = engine.n;
     // The recursion matrices P and vectors q are all the back substitution needs.
-    std::vector<Block> p(n + 1);
-    std::vector<Vector2> q(n + 1);
+    std::vector<Block>& p = engine.scratch.recursion;
+    std::vector<Vector2>& q = engine.scratch.offsets;
     Block inverse = Inverse(s.a[0]);
     p[0] = Multiply(inverse, s.e[0]);
     q[0] = Multiply(inverse, s.d[0]);
@@ -64,7 +64,8 @@ void SolveBlockSystem(SimulationEngine& engine) {
 void SolveConduction(SimulationEngine& engine) {
     const ConductionSystem& s = engine.conduction;
     const int n = engine.n;
-    std::vector<double> p(n + 1), r(n + 1);
+    std::vector<double>& p = engine.scratch.p;
+    std::vector<double>& r = engine.scratch.r;
     p[0] = s.east[0] / static_cast<double>(s.diagonal[0]);
     r[0] = s.rhs[0] / static_cast<double>(s.diagonal[0]);
     for (int i = 1; i <= n; ++i) {

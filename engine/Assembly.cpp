@@ -11,11 +11,11 @@ namespace {
 
 // Which physics a model level keeps.
 struct LevelTerms {
-    bool vapourTheta;   // DTetaV
-    bool vapourT;       // DTV
-    bool fixedK;        // conductivity frozen per layer
-    bool fixedLiquid;   // DT and DTeta frozen per layer
-    bool dryCapacity;   // heat capacity of the dry material
+    bool vapourTheta;  // DTetaV
+    bool vapourT;      // DTV
+    bool fixedK;       // conductivity frozen per layer
+    bool fixedLiquid;  // DT and DTeta frozen per layer
+    bool dryCapacity;  // heat capacity of the dry material
 };
 
 constexpr LevelTerms kLevels[5] = {
@@ -52,7 +52,8 @@ Transport FaceTransport(const SimulationEngine& engine, int layer, int j, const 
 float Capacity(const SimulationEngine& engine, int layer, int i, bool dry) {
     LayerTables t;
     LayerData(engine, layer, t);
-    if (dry) return t.density * t.specificHeat;
+    if (dry)
+        return t.density * t.specificHeat;
     return t.density * MoistSpecificHeat(static_cast<float>(engine.tIt[i]),
                                          static_cast<float>(engine.thetaIt[i]), t.specificHeat,
                                          t.density, engine.params.waterDensity);
@@ -82,7 +83,8 @@ void ForEachInnerNode(SimulationEngine& engine, Visit visit) {
 
 float NodeCapacity(const SimulationEngine& engine, int i, int east, int west, bool dry) {
     const float cEast = Capacity(engine, east, i, dry);
-    if (east == west) return cEast;
+    if (east == west)
+        return cEast;
     const InterfaceCoefficients& f = engine.face;
     return static_cast<float>((0.5 * f.dxE * cEast + 0.5 * f.dxW * Capacity(engine, west, i, dry)) /
                               (0.5 * f.dxE + 0.5 * f.dxW));
@@ -104,8 +106,7 @@ void AssembleSurfaceNode(SimulationEngine& engine, int node, const Transport& t,
     const auto dtHalf = static_cast<float>(2.0 * engine.params.timeStep);
     const float dxF = static_cast<float>(dx);
     const float latent = LatentHeat(static_cast<float>(engine.tIt[node]));
-    const float airVapour =
-        static_cast<float>(air.t2 * air.thetaEq) + air.t1 * air.airT + air.t3;
+    const float airVapour = static_cast<float>(air.t2 * air.thetaEq) + air.t1 * air.airT + air.t3;
     Block& a = engine.blocks.a[node];
     a[0][0] = air.t2 * air.beta / rhoL + dxF / dtHalf + t.dteta / dxF;
     a[0][1] = air.t1 * air.beta / rhoL + t.dt / dxF;
@@ -117,8 +118,8 @@ void AssembleSurfaceNode(SimulationEngine& engine, int node, const Transport& t,
     const bool external = node == 0;
     engine.blocks.e[node] = external ? neighbour : Block{};
     engine.blocks.w[node] = external ? Block{} : neighbour;
-    engine.blocks.d[node][0] = static_cast<float>(engine.thetaOld[node] * dxF / dtHalf) +
-                               air.beta / rhoL * airVapour;
+    engine.blocks.d[node][0] =
+        static_cast<float>(engine.thetaOld[node] * dxF / dtHalf) + air.beta / rhoL * airVapour;
     engine.blocks.d[node][1] = static_cast<float>(capacity * dxF * engine.tOld[node] / dtHalf) +
                                air.extraHeat + air.h * air.airT + airVapour * latent * air.beta;
 }
@@ -126,22 +127,29 @@ void AssembleSurfaceNode(SimulationEngine& engine, int node, const Transport& t,
 FaceAir ExternalAir(const SimulationEngine& engine) {
     const BoundaryState& b = engine.boundary;
     const EngineParameters& p = engine.params;
-    const float extra = static_cast<float>(p.absorptivity * b.current.irradiance) -
-                        p.emissivity * p.longWave;
-    return FaceAir{b.betaE, p.he, b.externalTemperature, b.thetaEqExternal,
-                   b.e1[0],  b.e2[0], b.e3,                 extra};
+    const float extra =
+        static_cast<float>(p.absorptivity * b.current.irradiance) - p.emissivity * p.longWave;
+    return FaceAir{b.betaE, p.he, b.externalTemperature, b.thetaEqExternal, b.e1[0], b.e2[0],
+                   b.e3,    extra};
 }
 
 FaceAir InternalAir(const SimulationEngine& engine) {
     const BoundaryState& b = engine.boundary;
-    return FaceAir{b.betaI, engine.params.hi, static_cast<float>(b.internalTemperature),
-                   b.thetaEqInternal, b.i1[0], b.i2[0], b.i3, 0.0f};
+    return FaceAir{b.betaI,
+                   engine.params.hi,
+                   static_cast<float>(b.internalTemperature),
+                   b.thetaEqInternal,
+                   b.i1[0],
+                   b.i2[0],
+                   b.i3,
+                   0.0f};
 }
 
 // Every face is shared by two nodes: its coefficients are worked out once per assembly.
 void PrepareFaces(SimulationEngine& engine, const LevelTerms& terms) {
     AssemblyScratch& scratch = engine.scratch;
-    for (int i = 0; i <= engine.n; ++i) scratch.gridIndex[i] = engine.grid.UpperIndex(engine.thetaIt[i]);
+    for (int i = 0; i <= engine.n; ++i)
+        scratch.gridIndex[i] = engine.grid.UpperIndex(engine.thetaIt[i]);
     for (int f = 0; f < engine.n; ++f)
         scratch.faces[f] = FaceTransport(engine, engine.faceLayer[f], f, terms);
 }
@@ -151,9 +159,8 @@ void AssembleBlocks(SimulationEngine& engine, const LevelTerms& terms) {
     const int last = static_cast<int>(engine.layers.size()) - 1;
     const std::vector<Transport>& faces = engine.scratch.faces;
     PrepareFaces(engine, terms);
-    AssembleSurfaceNode(engine, 0, faces[0],
-                        Capacity(engine, 0, 0, terms.dryCapacity), engine.layers[0].Spacing(),
-                        ExternalAir(engine));
+    AssembleSurfaceNode(engine, 0, faces[0], Capacity(engine, 0, 0, terms.dryCapacity),
+                        engine.layers[0].Spacing(), ExternalAir(engine));
     ForEachInnerNode(engine, [&](int i, int east, int west) {
         InterfaceCoefficients& f = engine.face;
         f.capacity = NodeCapacity(engine, i, east, west, terms.dryCapacity);
@@ -163,8 +170,7 @@ void AssembleBlocks(SimulationEngine& engine, const LevelTerms& terms) {
         f.kW = w.k, f.dtvW = w.dtv, f.dtetavW = w.dtetav, f.dtW = w.dt, f.dtetaW = w.dteta;
         AssembleInteriorNode(engine, i);
     });
-    AssembleSurfaceNode(engine, n, faces[n - 1],
-                        Capacity(engine, last, n, terms.dryCapacity),
+    AssembleSurfaceNode(engine, n, faces[n - 1], Capacity(engine, last, n, terms.dryCapacity),
                         engine.layers[last].Spacing(), InternalAir(engine));
 }
 
@@ -193,11 +199,21 @@ void AssembleInteriorNode(SimulationEngine& engine, int i) {
     engine.blocks.d[i][1] = static_cast<float>(f.capacity * dxP * engine.tOld[i] / dt);
 }
 
-void AssembleLevel0(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[0]); }
-void AssembleLevel1(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[1]); }
-void AssembleLevel2(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[2]); }
-void AssembleLevel3(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[3]); }
-void AssembleLevel4(SimulationEngine& engine) { AssembleBlocks(engine, kLevels[4]); }
+void AssembleLevel0(SimulationEngine& engine) {
+    AssembleBlocks(engine, kLevels[0]);
+}
+void AssembleLevel1(SimulationEngine& engine) {
+    AssembleBlocks(engine, kLevels[1]);
+}
+void AssembleLevel2(SimulationEngine& engine) {
+    AssembleBlocks(engine, kLevels[2]);
+}
+void AssembleLevel3(SimulationEngine& engine) {
+    AssembleBlocks(engine, kLevels[3]);
+}
+void AssembleLevel4(SimulationEngine& engine) {
+    AssembleBlocks(engine, kLevels[4]);
+}
 
 void AssembleLevel5(SimulationEngine& engine) {
     const int n = engine.n;
@@ -211,9 +227,9 @@ void AssembleLevel5(SimulationEngine& engine) {
     s.west[0] = 0.0f;
     s.east[0] = engine.fixed->Conductivity(0) / dx0;
     s.diagonal[0] = s.capacity[0] + s.east[0] + p.he;
-    s.rhs[0] = static_cast<float>(p.absorptivity * b.current.irradiance +
-                                  p.he * b.externalTemperature + s.capacity[0] * engine.tOld[0] -
-                                  p.emissivity * p.longWave);
+    s.rhs[0] =
+        static_cast<float>(p.absorptivity * b.current.irradiance + p.he * b.externalTemperature +
+                           s.capacity[0] * engine.tOld[0] - p.emissivity * p.longWave);
     ForEachInnerNode(engine, [&](int i, int east, int west) {
         const InterfaceCoefficients& f = engine.face;
         s.capacity[i] = static_cast<float>(NodeCapacity(engine, i, east, west, true) * f.dxP / dt);

@@ -42,7 +42,6 @@ float NodePropertyInterpolated(const SimulationEngine& engine, const PropertyTab
 float InterpolatedAt(const SimulationEngine& engine, const PropertyTable& table, int node, int k);
 float HarmonicMean(float a, float b);
 float LiquidSpecificHeat(float t);
-float MoistSpecificHeat(float t, float theta, float dryHeat, float dryDensity,
-                        float waterDensity);
+float MoistSpecificHeat(float t, float theta, float dryHeat, float dryDensity, float waterDensity);
 
 }  // namespace porvap

@@ -11,8 +11,8 @@ namespace porvap {
 namespace {
 
 constexpr float kDegreesToRadians = 0.017453292f;
-constexpr float kFilmMassTransfer = 0.00085f;      // m/s per W/(m2 K)
-constexpr float kVapourGasConstant = 461.52f;      // J/(kg K)
+constexpr float kFilmMassTransfer = 0.00085f;  // m/s per W/(m2 K)
+constexpr float kVapourGasConstant = 461.52f;  // J/(kg K)
 constexpr float kVapourDensityFactor = 18.0f / 8307.18f;
 
 const IsothermTable& OuterIsotherm(const SimulationEngine& engine) {
@@ -95,7 +95,8 @@ void AdvanceClimate(SimulationEngine& engine) {
 }
 
 float RelativeSolarAzimuth(float azimuth, float orientation) {
-    if (azimuth == 0.0f) return 0.0f;
+    if (azimuth == 0.0f)
+        return 0.0f;
     const bool westernHalf = azimuth >= 180.0f;
     if (orientation < 180.0f) {
         const float d = 180.0f - orientation;
@@ -110,8 +111,8 @@ double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& sur
     const float gamma =
         RelativeSolarAzimuth(record.azimuth, surface.orientation) * kDegreesToRadians;
     const float tilt = surface.inclination * kDegreesToRadians;
-    const float cosIncidence = std::cos(altitude) * std::cos(gamma) * std::sin(tilt) +
-                               std::sin(altitude) * std::cos(tilt);
+    const float cosIncidence =
+        std::cos(altitude) * std::cos(gamma) * std::sin(tilt) + std::sin(altitude) * std::cos(tilt);
     return record.beam * cosIncidence + record.diffuse +
            surface.reflectance * (record.beam + record.diffuse) * (1.0f - std::cos(tilt)) / 2.0f;
 }
@@ -130,8 +131,8 @@ float ExternalCoefficient(const SimulationEngine& engine, float windSpeed, float
 }
 
 float NaturalInternalCoefficient(const SimulationEngine& engine) {
-    const float deltaT = static_cast<float>(
-        std::fabs(engine.tNew[engine.n] - engine.boundary.internalTemperature));
+    const float deltaT =
+        static_cast<float>(std::fabs(engine.tNew[engine.n] - engine.boundary.internalTemperature));
     const float laminar = 1.5f * std::pow(deltaT / 2.5f, 0.25f);
     const float turbulent = 1.23f * std::pow(deltaT, 0.33f);
     return std::pow(std::pow(laminar, 6.0f) + std::pow(turbulent, 6.0f), 1.0f / 6.0f);
@@ -159,7 +160,8 @@ bool FaceVapourTerms(const BoundaryState& b, const IsothermTable& isotherm, doub
     const double phiSurface = isotherm.HumidityAt(surfaceTheta);
     const double slope = isotherm.SlopeAt(surfaceTheta);
     const double phiEq = isotherm.HumidityAt(thetaEq);
-    if (phiSurface < 0.0 || phiEq < 0.0) return false;
+    if (phiSurface < 0.0 || phiEq < 0.0)
+        return false;
     const float f = SaturationPressureOverT(surfaceT);
     const float c = kVapourDensityFactor;
     terms.t1 = static_cast<float>(b.linA * airHumidity * c);
@@ -177,14 +179,14 @@ int VapourBoundaryTerms(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     const int n = engine.n;
     FaceTerms outer{}, inner{};
-    const bool ok =
-        FaceVapourTerms(b, OuterIsotherm(engine), b.current.relativeHumidity, b.externalTemperature,
-                        engine.thetaIt[0], static_cast<float>(engine.tIt[0]), b.thetaEqExternal,
-                        outer) &&
-        FaceVapourTerms(b, InnerIsotherm(engine), b.internalHumidity,
-                        static_cast<float>(b.internalTemperature), engine.thetaIt[n],
-                        static_cast<float>(engine.tIt[n]), b.thetaEqInternal, inner);
-    if (!ok) return -1;
+    const bool ok = FaceVapourTerms(b, OuterIsotherm(engine), b.current.relativeHumidity,
+                                    b.externalTemperature, engine.thetaIt[0],
+                                    static_cast<float>(engine.tIt[0]), b.thetaEqExternal, outer) &&
+                    FaceVapourTerms(b, InnerIsotherm(engine), b.internalHumidity,
+                                    static_cast<float>(b.internalTemperature), engine.thetaIt[n],
+                                    static_cast<float>(engine.tIt[n]), b.thetaEqInternal, inner);
+    if (!ok)
+        return -1;
     b.e1 = {outer.t1, outer.t1};
     b.e2 = {outer.t2, outer.t2};
     b.e3 = outer.t3;
@@ -212,7 +214,8 @@ int SurfaceFluxes(SimulationEngine& engine) {
         SaturationDensity(static_cast<float>(b.internalTemperature)) * b.internalHumidity;
     const double phi0 = OuterIsotherm(engine).HumidityAt(engine.thetaNew[0]);
     const double phiN = InnerIsotherm(engine).HumidityAt(engine.thetaNew[n]);
-    if (phi0 < 0.0 || phiN < 0.0) return -1;
+    if (phi0 < 0.0 || phiN < 0.0)
+        return -1;
     const double rho0 = SaturationDensity(static_cast<float>(engine.tNew[0])) * phi0;
     const double rhoN = SaturationDensity(static_cast<float>(engine.tNew[n])) * phiN;
     b.ge = (rhoE - rho0) / b.re;

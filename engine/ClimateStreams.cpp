@@ -23,7 +23,8 @@ void CloseClimate(SimulationEngine& engine) {
 
 int ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot) {
     const EngineParameters& p = engine.params;
-    if (ReadExternalFields(engine.files.external.get(), p.climateLayout, slot) != 0) return 1;
+    if (ReadExternalFields(engine.files.external.get(), p.climateLayout, slot) != 0)
+        return 1;
     if (p.climateLayout == 2 || p.climateLayout == 3) {
         slot.irradiance =
             SurfaceIrradiance(slot, SurfaceGeometry{p.orientation, p.inclination, p.reflectance});
@@ -57,7 +58,8 @@ int OpenClimate(SimulationEngine& engine) {
     EngineParameters& p = engine.params;
     BoundaryState& b = engine.boundary;
     engine.files.external.reset(std::fopen(NativePath(p.externalFile).c_str(), "r"));
-    if (!engine.files.external) return 1;
+    if (!engine.files.external)
+        return 1;
     if (p.constantInternal != 1) {
         engine.files.internal.reset(std::fopen(NativePath(p.internalFile).c_str(), "r"));
         if (!engine.files.internal) {
@@ -66,7 +68,8 @@ int OpenClimate(SimulationEngine& engine) {
         }
     }
     do {
-        if (ReadExternalRecord(engine, b.current) == 1) break;
+        if (ReadExternalRecord(engine, b.current) == 1)
+            break;
         ReadInternalRecord(engine, b.internalTemperature, b.internalHumidity, b.current);
     } while (!IsStartDate(b.current, p.start));
     if (!IsStartDate(b.current, p.start)) {
@@ -80,8 +83,8 @@ int OpenClimate(SimulationEngine& engine) {
     SetClimateIncrements(b, 3600.0f / p.timeStep);
     const DayHour& s = p.start;
     const DayHour& e = p.end;
-    engine.run.intervalLength = static_cast<int>(
-        CountHourSteps(s.day, s.month, s.hour, e.day, e.month, e.hour) * 3600.0);
+    engine.run.intervalLength =
+        static_cast<int>(CountHourSteps(s.day, s.month, s.hour, e.day, e.month, e.hour) * 3600.0);
     return 0;
 }
 

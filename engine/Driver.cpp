@@ -25,7 +25,8 @@ double RelativeChange(double iterate, double value) {
 
 bool AllFinite(const SimulationEngine& engine) {
     for (int i = 0; i <= engine.n; ++i) {
-        if (!std::isfinite(engine.thetaNew[i]) || !std::isfinite(engine.tNew[i])) return false;
+        if (!std::isfinite(engine.thetaNew[i]) || !std::isfinite(engine.tNew[i]))
+            return false;
     }
     return true;
 }
@@ -48,21 +49,25 @@ int Iterate(SimulationEngine& engine) {
         engine.tIt = engine.tNew;
         engine.thetaIt = engine.thetaNew;
         SetFilmConductances(engine);
-        if (VapourBoundaryTerms(engine) < 0) return kIsothermFailure;
+        if (VapourBoundaryTerms(engine) < 0)
+            return kIsothermFailure;
         AssembleModelLevel(engine);
-        if (engine.params.modelLevel != 5) SolveBlockSystem(engine);
-        if (!AllFinite(engine)) return kNonFiniteSolution;
+        if (engine.params.modelLevel != 5)
+            SolveBlockSystem(engine);
+        if (!AllFinite(engine))
+            return kNonFiniteSolution;
         double changeT = 0.0, changeTheta = 0.0;
         for (int i = 0; i <= engine.n; ++i) {
             changeT = std::max(changeT, RelativeChange(engine.tIt[i], engine.tNew[i]));
-            changeTheta = std::max(changeTheta, RelativeChange(engine.thetaIt[i], engine.thetaNew[i]));
+            changeTheta =
+                std::max(changeTheta, RelativeChange(engine.thetaIt[i], engine.thetaNew[i]));
         }
         run.maxChangeT = static_cast<float>(changeT);
         run.maxChangeTheta = static_cast<float>(changeTheta);
         ++run.iterations;
-    } while ((run.maxChangeT > kTemperatureCriterion ||
-              run.maxChangeTheta > engine.params.tolerance) &&
-             run.iterations <= engine.params.maxIterations);
+    } while (
+        (run.maxChangeT > kTemperatureCriterion || run.maxChangeTheta > engine.params.tolerance) &&
+        run.iterations <= engine.params.maxIterations);
     return kStepContinue;
 }
 
@@ -89,10 +94,13 @@ int AccumulateEnergies(SimulationEngine& engine) {
     RunSummary& s = engine.summary;
     const BoundaryState& b = engine.boundary;
     const int hour = b.current.hour;
-    if (s.dayCounter == s.firstWeekday || s.dayCounter == s.firstWeekday + 1) return 0;
-    if (hour < 8 || hour > 17) return 0;
+    if (s.dayCounter == s.firstWeekday || s.dayCounter == s.firstWeekday + 1)
+        return 0;
+    if (hour < 8 || hour > 17)
+        return 0;
     const float dt = engine.params.timeStep;
-    (b.sensibleFlow < 0.0 ? s.sensibleNeg : s.sensiblePos) += static_cast<float>(b.sensibleFlow * dt);
+    (b.sensibleFlow < 0.0 ? s.sensibleNeg : s.sensiblePos) +=
+        static_cast<float>(b.sensibleFlow * dt);
     (b.latentFlow < 0.0 ? s.latentNeg : s.latentPos) += static_cast<float>(b.latentFlow * dt);
     return RoomHeatFlows(engine);
 }
@@ -104,11 +112,13 @@ int Record(SimulationEngine& engine) {
     AddNodeSums(engine);
     if (IsMonthEnd(engine)) {
         CloseMonthMeans(engine, month);
-        if (engine.owner) engine.owner->MonthlyMeans(s.meanTheta, s.meanTemperature, month);
+        if (engine.owner)
+            engine.owner->MonthlyMeans(s.meanTheta, s.meanTemperature, month);
     }
     const double surfaceT = engine.tNew[engine.n];
     b.sensibleFlow = (surfaceT - b.internalTemperature) * engine.params.hi;
-    if (SurfaceFluxes(engine) < 0) return kIsothermFailure;
+    if (SurfaceFluxes(engine) < 0)
+        return kIsothermFailure;
     b.latentFlow = -LatentHeat(static_cast<float>(surfaceT)) * b.gi;
     if (IsMonthEnd(engine)) {
         CloseMonthEnergies(engine, month);
@@ -117,13 +127,16 @@ int Record(SimulationEngine& engine) {
             engine.owner->MonthlyLosses(month, s.qsNeg[month], s.qlNeg[month]);
         }
     }
-    if (AccumulateEnergies(engine) < 0) return kIsothermFailure;
-    if (IsDayEnd(engine) && ++s.dayCounter == 8) s.dayCounter = s.firstWeekday;
+    if (AccumulateEnergies(engine) < 0)
+        return kIsothermFailure;
+    if (IsDayEnd(engine) && ++s.dayCounter == 8)
+        s.dayCounter = s.firstWeekday;
     return kStepContinue;
 }
 
 void ShowState(SimulationEngine& engine) {
-    if (!engine.owner) return;
+    if (!engine.owner)
+        return;
     const ClimateRecord& now = engine.boundary.current;
     const BoundaryState& b = engine.boundary;
     engine.owner->Profiles(now.month, now.day, now.hour, engine.thetaNew, engine.tNew, engine.n);
@@ -140,15 +153,18 @@ void WriteOutputs(SimulationEngine& engine) {
         std::fprintf(flux, "%f   %f   %f\n", b.latentFlow, b.sensibleFlow, b.gi * 1000000.0);
     }
     ShowState(engine);
-    if (now.month != 1 || now.day != 14 || now.hour != 14) return;
+    if (now.month != 1 || now.day != 14 || now.hour != 14)
+        return;
     std::FILE* perfis = engine.files.perfis.get();
     std::fputs("\n===========================================", perfis);
     std::fprintf(perfis, "\ncity = %d\npaint = %d\naux_model=%d", engine.params.climateClass,
                  engine.summary.paint, engine.params.modelLevel);
     std::fprintf(perfis, "\nTeta(100) %d/%d-%d ", now.month, now.day, now.hour);
-    for (int i = 0; i <= engine.n; ++i) std::fprintf(perfis, "%5.3e ", 100.0 * engine.thetaNew[i]);
+    for (int i = 0; i <= engine.n; ++i)
+        std::fprintf(perfis, "%5.3e ", 100.0 * engine.thetaNew[i]);
     std::fprintf(perfis, "\nTemp(C) %d/%d-%d ", now.month, now.day, now.hour);
-    for (int i = 0; i <= engine.n; ++i) std::fprintf(perfis, "%6.3f ", engine.tNew[i]);
+    for (int i = 0; i <= engine.n; ++i)
+        std::fprintf(perfis, "%6.3f ", engine.tNew[i]);
 }
 
 // The warm-up pass has reached the end of the interval: start it again, keeping the fields.
@@ -189,21 +205,28 @@ int AdvanceTimeStep(SimulationEngine& engine) {
     engine.thetaOld = engine.thetaNew;
     engine.tIt = engine.tNew;
     engine.thetaIt = engine.thetaNew;
-    if (UpdateBoundaryClimate(engine) < 0) return kIsothermFailure;
-    if (const int iterated = Iterate(engine); iterated != kStepContinue) return iterated;
+    if (UpdateBoundaryClimate(engine) < 0)
+        return kIsothermFailure;
+    if (const int iterated = Iterate(engine); iterated != kStepContinue)
+        return iterated;
     if (run.pass == 1) {
-        if (const int recorded = Record(engine); recorded != kStepContinue) return recorded;
+        if (const int recorded = Record(engine); recorded != kStepContinue)
+            return recorded;
         WriteOutputs(engine);
     }
     int result = kStepContinue;
     if (run.pass == 0 && static_cast<float>(run.intervalLength) == run.elapsed) {
         result = RestartInterval(engine);
-        if (result > 0) return result;
+        if (result > 0)
+            return result;
     }
     run.elapsed += engine.params.timeStep;
-    if (run.pass == 0) TrackWarmupExtremes(engine);
-    if (engine.owner) engine.owner->Progress(static_cast<float>(run.intervalLength), run.elapsed);
-    if (static_cast<float>(run.intervalLength) < run.elapsed) return kRunComplete;
+    if (run.pass == 0)
+        TrackWarmupExtremes(engine);
+    if (engine.owner)
+        engine.owner->Progress(static_cast<float>(run.intervalLength), run.elapsed);
+    if (static_cast<float>(run.intervalLength) < run.elapsed)
+        return kRunComplete;
     return result;
 }
 

@@ -11,13 +11,13 @@ using MonthlyArray = std::array<float, 13>;
 // What a run reports to whoever owns the engine (a case window, the command-line runner).
 // Every call has an empty default, so an owner overrides only what it shows.
 class EngineObserver {
-public:
+  public:
     virtual ~EngineObserver() = default;
 
     virtual void Progress(float /*intervalLength*/, float /*elapsed*/) {}
     virtual void Profiles(int /*month*/, int /*day*/, int /*hour*/,
-                          std::span<const double> /*theta*/, std::span<const double> /*temperature*/,
-                          int /*lastNode*/) {}
+                          std::span<const double> /*theta*/,
+                          std::span<const double> /*temperature*/, int /*lastNode*/) {}
     // latent and sensible in W/m2 to the room; mass flow in kg/(m2 s) into the element.
     virtual void Behaviour(int /*month*/, int /*day*/, int /*hour*/,
                            std::span<const double> /*theta*/,

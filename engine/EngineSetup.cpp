@@ -25,8 +25,7 @@ void AllocateNodes(SimulationEngine& engine, int intervals) {
     engine.blocks.w.assign(count, Block{});
     engine.blocks.d.assign(count, {0.0f, 0.0f});
     for (auto* field : {&engine.conduction.diagonal, &engine.conduction.capacity,
-                        &engine.conduction.east, &engine.conduction.west,
-                        &engine.conduction.rhs}) {
+                        &engine.conduction.east, &engine.conduction.west, &engine.conduction.rhs}) {
         field->assign(count, 0.0f);
     }
     AssemblyScratch& scratch = engine.scratch;
@@ -47,7 +46,9 @@ std::unique_ptr<SimulationEngine> CreateEngine(EngineObserver* owner) {
     return engine;
 }
 
-void DestroyEngine(std::unique_ptr<SimulationEngine>& engine) { engine.reset(); }
+void DestroyEngine(std::unique_ptr<SimulationEngine>& engine) {
+    engine.reset();
+}
 
 void ResetDefaults(SimulationEngine& engine) {
     engine.params = EngineParameters{};
@@ -63,7 +64,8 @@ void SetLayers(SimulationEngine& engine, std::vector<Layer> layers) {
 
 void RebuildGrid(SimulationEngine& engine) {
     int intervals = 0;
-    for (const Layer& layer : engine.layers) intervals += layer.Sections();
+    for (const Layer& layer : engine.layers)
+        intervals += layer.Sections();
     engine.fixed = std::make_unique<FixedLayerProperties>(static_cast<int>(engine.layers.size()));
     AllocateNodes(engine, intervals);
     engine.faceLayer.clear();
@@ -77,7 +79,8 @@ float PropertyAt(const SimulationEngine& engine, const PropertyTable& table, flo
 }
 
 void FillFixedProperties(SimulationEngine& engine, float theta) {
-    if (!engine.fixed) return;
+    if (!engine.fixed)
+        return;
     for (int l = 0; l < static_cast<int>(engine.layers.size()); ++l) {
         const MaterialRecord* material = engine.layers[l].Material();
         engine.fixed->Set(l, PropertyAt(engine, material->K(), theta),
@@ -86,7 +89,9 @@ void FillFixedProperties(SimulationEngine& engine, float theta) {
     }
 }
 
-void SetProfileOutput(SimulationEngine& engine, int on) { engine.params.profileOutput = on; }
+void SetProfileOutput(SimulationEngine& engine, int on) {
+    engine.params.profileOutput = on;
+}
 void SetOrientation(SimulationEngine& engine, float degrees) {
     engine.params.orientation = degrees;
 }
@@ -129,7 +134,8 @@ int SetCoefficient(float value, float& coefficient, int& computed) {
         return 0;
     }
     computed = 0;
-    if (value == 0.0f) return -1;
+    if (value == 0.0f)
+        return -1;
     coefficient = value;
     return 0;
 }
@@ -148,7 +154,8 @@ void SetInternalNatural(SimulationEngine& engine, int natural) {
 int SetForcedConvection(SimulationEngine& engine, float first, float second, float airVelocity) {
     const float inputs[] = {first, second, airVelocity};
     for (int i = 0; i < 3; ++i) {
-        if (std::isnan(inputs[i]) || inputs[i] < 0.0f) return -1;
+        if (std::isnan(inputs[i]) || inputs[i] < 0.0f)
+            return -1;
         engine.params.forcedInputs[i] = inputs[i];
     }
     engine.params.hi = ForcedInternalCoefficient(airVelocity);
@@ -168,14 +175,18 @@ int SetDates(SimulationEngine& engine, DayHour start, DayHour end) {
     return 0;
 }
 
-void SetTimeStep(SimulationEngine& engine, float seconds) { engine.params.timeStep = seconds; }
+void SetTimeStep(SimulationEngine& engine, float seconds) {
+    engine.params.timeStep = seconds;
+}
 void SetTolerance(SimulationEngine& engine, double tolerance) {
     engine.params.tolerance = tolerance;
 }
 void SetMaxIterations(SimulationEngine& engine, int iterations) {
     engine.params.maxIterations = iterations;
 }
-void SetModelLevel(SimulationEngine& engine, int level) { engine.params.modelLevel = level; }
+void SetModelLevel(SimulationEngine& engine, int level) {
+    engine.params.modelLevel = level;
+}
 void SetFixedMoisture(SimulationEngine& engine, float theta) {
     engine.params.fixedMoisture = theta;
 }

@@ -6,7 +6,8 @@ FixedLayerProperties::FixedLayerProperties(int count)
     : k_(count > 0 ? count : 0), dt_(k_.size()), dteta_(k_.size()) {}
 
 int FixedLayerProperties::Set(int layer, float k, float dt, float dteta) {
-    if (!Contains(layer)) return -1;
+    if (!Contains(layer))
+        return -1;
     k_[layer] = k;
     dt_[layer] = dt;
     dteta_[layer] = dteta;
@@ -14,7 +15,8 @@ int FixedLayerProperties::Set(int layer, float k, float dt, float dteta) {
 }
 
 int FixedLayerProperties::Get(int layer, float& k, float& dt, float& dteta) const {
-    if (!Contains(layer)) return -1;
+    if (!Contains(layer))
+        return -1;
     k = k_[layer];
     dt = dt_[layer];
     dteta = dteta_[layer];

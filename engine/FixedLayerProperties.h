@@ -7,7 +7,7 @@ namespace porvap {
 // Per-layer conductivity and liquid diffusivities frozen at the case's fixed moisture
 // content, used by the simplified model levels.
 class FixedLayerProperties {
-public:
+  public:
     explicit FixedLayerProperties(int count);
 
     int Count() const { return static_cast<int>(k_.size()); }
@@ -15,7 +15,7 @@ public:
     int Get(int layer, float& k, float& dt, float& dteta) const;
     float Conductivity(int layer) const;
 
-private:
+  private:
     bool Contains(int layer) const { return layer >= 0 && layer < Count(); }
 
     std::vector<float> k_;      // W/(m K)

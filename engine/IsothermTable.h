@@ -14,7 +14,7 @@ struct Slope {
 // third file column z, which the engine uses as d(phi)/d(theta).
 // Every lookup answers -1 / -1.0 when it falls outside the table.
 class IsothermTable {
-public:
+  public:
     static constexpr double kSpan = 1.2;
 
     explicit IsothermTable(int intervals);
@@ -40,7 +40,7 @@ public:
     // (above, for leading rows), at their own abscissa, so every lookup sees a full table.
     void FillUndefinedRows();
 
-private:
+  private:
     struct Row {
         double x = 0.0;
         double y = 0.0;

@@ -6,16 +6,16 @@ class MaterialRecord;
 
 // One layer of the element, external face first. The material belongs to the catalog.
 class Layer {
-public:
+  public:
     Layer(const MaterialRecord* material, int sections, double thickness)
         : material_(material), sections_(sections), thickness_(thickness) {}
 
     const MaterialRecord* Material() const { return material_; }
     int Sections() const { return sections_; }
-    double Thickness() const { return thickness_; }  // m
+    double Thickness() const { return thickness_; }            // m
     double Spacing() const { return thickness_ / sections_; }  // m
 
-private:
+  private:
     const MaterialRecord* material_;
     int sections_;
     double thickness_;

@@ -6,7 +6,7 @@ namespace porvap {
 
 // The 101 moisture contents at which every property table is sampled: 0 to 0.18 m3/m3.
 class PropertyGrid {
-public:
+  public:
     static constexpr int kLast = 100;
 
     PropertyGrid();
@@ -18,7 +18,7 @@ public:
     // answer is the one a scan of the grid would give.
     int UpperIndex(double theta) const;
 
-private:
+  private:
     std::array<float, kLast + 1> theta_;  // m3/m3
 };
 

@@ -27,7 +27,7 @@ int EnergySummary(SimulationEngine& engine);
 void AbortRun(SimulationEngine& engine);
 
 struct RunMessage {
-    const char* text;     // nullptr when the code shows nothing
+    const char* text;  // nullptr when the code shows nothing
     const char* caption;
 };
 // What a finished run tells the user; a normal run that completes reports 0.

@@ -16,10 +16,13 @@ constexpr double kInitialTheta = 0.03;  // m3/m3
 constexpr double kInitialT = 20.0;      // degC
 constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
 
-FileHandle Create(const char* name) { return FileHandle(std::fopen(name, "w")); }
+FileHandle Create(const char* name) {
+    return FileHandle(std::fopen(name, "w"));
+}
 
 void Print(const FileHandle& file, const char* text) {
-    if (file) std::fputs(text, file.get());
+    if (file)
+        std::fputs(text, file.get());
 }
 
 void OpenSideFiles(SimulationEngine& engine) {
@@ -28,16 +31,19 @@ void OpenSideFiles(SimulationEngine& engine) {
     f.hext = Create("hext.txt");
     f.hint = Create("hint.txt");
     f.flux = Create("flux.txt");
-    Print(f.flux, p.profileOutput ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
-                                  : "Not generated");
-    if (p.externalComputed == 0) Print(f.hext, "Not generated");
+    Print(f.flux, p.profileOutput
+                      ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
+                      : "Not generated");
+    if (p.externalComputed == 0)
+        Print(f.hext, "Not generated");
     if (p.internalComputed == 0) {
         Print(f.hint, "Not generated");
     } else if (p.internalNatural == 1) {
         Print(f.hint, "Natural coeficient\n");
     } else {
         Print(f.hint, "Forced coeficient (constant)\n");
-        if (f.hint) std::fprintf(f.hint.get(), "%3.25f\n", p.hi);
+        if (f.hint)
+            std::fprintf(f.hint.get(), "%3.25f\n", p.hi);
     }
 }
 
@@ -95,7 +101,8 @@ int StartRun(SimulationEngine& engine) {
     run.elapsed += 2.0f * engine.params.timeStep;
     ResetAccumulators(engine);
     SetLinearisation(engine);
-    if (engine.params.modelLevel >= 3) FillFixedProperties(engine, engine.params.fixedMoisture);
+    if (engine.params.modelLevel >= 3)
+        FillFixedProperties(engine, engine.params.fixedMoisture);
     SetInitialState(engine);
     return 0;
 }
@@ -104,7 +111,8 @@ int RoomHeatFlows(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     const double surfaceT = engine.tNew[engine.n];
     b.sensibleFlow = (surfaceT - b.internalTemperature) * engine.params.hi;
-    if (SurfaceFluxes(engine) < 0) return -1;
+    if (SurfaceFluxes(engine) < 0)
+        return -1;
     b.latentFlow = -LatentHeat(static_cast<float>(surfaceT)) * b.gi;
     const double total = b.sensibleFlow + b.latentFlow;
     const DayHour now{b.current.day, b.current.month, b.current.hour};
@@ -137,7 +145,8 @@ void CloseMonthEnergies(SimulationEngine& engine, int month) {
 }
 
 void ReportMonth(SimulationEngine& engine, int month) {
-    if (!engine.owner) return;
+    if (!engine.owner)
+        return;
     const RunSummary& s = engine.summary;
     engine.owner->MonthlyMeans(s.meanTheta, s.meanTemperature, month);
     engine.owner->MonthlyGains(month, s.qsPos[month], s.qlPos[month]);
@@ -164,7 +173,9 @@ void WritePeaks(std::FILE* arq, const RunSummary& s) {
 }
 
 // A share of nothing is written as 0 rather than a NaN or an infinity.
-double Share(double part, double whole) { return whole == 0.0 ? 0.0 : part / whole; }
+double Share(double part, double whole) {
+    return whole == 0.0 ? 0.0 : part / whole;
+}
 
 void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
     const RunSummary& s = engine.summary;
@@ -182,12 +193,12 @@ void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
             continue;
         }
         latent = static_cast<int>(latent + k * s.qlPos[m]);
-        if (!mainlyHot) latent = static_cast<int>(latent + k * s.qlNeg[m]);
+        if (!mainlyHot)
+            latent = static_cast<int>(latent + k * s.qlNeg[m]);
         cooling += k * (s.qsPos[m] + s.qlPos[m]);
         heating += k * (s.qsNeg[m] + s.qlNeg[m]);
         std::fprintf(arq, "\n%d %e %e %e %e %6.4f %6.4f", m, k * s.qsPos[m], k * s.qsNeg[m],
-                     k * s.qlPos[m], k * s.qlNeg[m], 100.0f * s.meanTheta[m],
-                     s.meanTemperature[m]);
+                     k * s.qlPos[m], k * s.qlNeg[m], 100.0f * s.meanTheta[m], s.meanTemperature[m]);
     }
     std::fprintf(arq, "\n\ncooling_anual_energy=%e kW \nheating_anual_energy=%e kW\n", cooling,
                  heating);
@@ -217,7 +228,9 @@ int EnergySummary(SimulationEngine& engine) {
     return 0;
 }
 
-void AbortRun(SimulationEngine& engine) { engine.files = RunFiles{}; }
+void AbortRun(SimulationEngine& engine) {
+    engine.files = RunFiles{};
+}
 
 RunMessage RunCodeMessage(int code) {
     switch (code) {

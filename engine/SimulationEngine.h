@@ -39,11 +39,11 @@ struct EngineParameters {
     float longWave = 0.0f;                     // W/m2
     float absorptivity = 0.35f;
     float emissivity = 0.8f;
-    float he = 12.4f;                          // W/(m2 K)
-    float hi = 0.0f;                           // W/(m2 K)
-    float pe = 2e-10f;                         // kg/(m2 s Pa), external paint
-    float pi = 9e-10f;                         // kg/(m2 s Pa), internal paint
-    float waterDensity = 1000.0f;              // kg/m3
+    float he = 12.4f;              // W/(m2 K)
+    float hi = 0.0f;               // W/(m2 K)
+    float pe = 2e-10f;             // kg/(m2 s Pa), external paint
+    float pi = 9e-10f;             // kg/(m2 s Pa), internal paint
+    float waterDensity = 1000.0f;  // kg/m3
     double tolerance = 0.001;
     int maxIterations = 150;
     int climateLayout = 0;
@@ -53,12 +53,12 @@ struct EngineParameters {
     DayHour end{31, 12, 23};
     int modelLevel = 0;
     float hoursPerStep = 1.0f;
-    float timeStep = 3600.0f;     // s
-    float fixedMoisture = 0.0f;   // m3/m3
-    int climateClass = 1;         // 1 mainly hot, 2 otherwise
-    float orientation = 0.0f;     // degrees, 0 south, 90 east
-    float inclination = 0.0f;     // degrees, 0 horizontal, 90 vertical
-    float reflectance = 0.0f;     // ground reflectance
+    float timeStep = 3600.0f;    // s
+    float fixedMoisture = 0.0f;  // m3/m3
+    int climateClass = 1;        // 1 mainly hot, 2 otherwise
+    float orientation = 0.0f;    // degrees, 0 south, 90 east
+    float inclination = 0.0f;    // degrees, 0 horizontal, 90 vertical
+    float reflectance = 0.0f;    // ground reflectance
 };
 
 using Block = std::array<std::array<float, 2>, 2>;
@@ -96,8 +96,8 @@ struct FaceCoefficients {
 // Work space reused by every iteration; it carries nothing from one iteration to the next.
 struct AssemblyScratch {
     std::vector<int> gridIndex;  // per node, the property grid index of its moisture content
-    std::vector<FaceCoefficients> faces;      // per face, between node f and f + 1
-    std::vector<Block> recursion;             // block solver P
+    std::vector<FaceCoefficients> faces;        // per face, between node f and f + 1
+    std::vector<Block> recursion;               // block solver P
     std::vector<std::array<float, 2>> offsets;  // block solver q
     std::vector<double> p, r;                   // conduction solver
 };
@@ -121,9 +121,9 @@ struct BoundaryState {
     float linA = 0.0f, linB = 0.0f;                       // saturation linearisation
     std::array<float, 2> e1{}, e2{}, i1{}, i2{};
     float e3 = 0.0f, i3 = 0.0f;
-    double ge = 0.0, gi = 0.0;              // kg/(m2 s), into the element
-    double sensibleFlow = 0.0;              // W/m2 to the room
-    double latentFlow = 0.0;                // W/m2 to the room
+    double ge = 0.0, gi = 0.0;  // kg/(m2 s), into the element
+    double sensibleFlow = 0.0;  // W/m2 to the room
+    double latentFlow = 0.0;    // W/m2 to the room
 };
 
 struct Peak {
@@ -145,7 +145,7 @@ struct RunSummary {
 };
 
 struct RunState {
-    float elapsed = 0.0f;   // s
+    float elapsed = 0.0f;    // s
     int intervalLength = 0;  // h until the climate opens, then s
     int pass = 0;            // 0 warm-up, 1 recording
     int iterations = 0;
@@ -165,7 +165,7 @@ struct SimulationEngine {
     std::vector<Layer> layers;
     std::unique_ptr<FixedLayerProperties> fixed;
     PropertyGrid grid;
-    int n = 0;                      // intervals; nodes are 0..n
+    int n = 0;                                        // intervals; nodes are 0..n
     std::vector<double> thetaNew, thetaIt, thetaOld;  // m3/m3
     std::vector<double> tNew, tIt, tOld;              // degC
     BlockSystem blocks;

@@ -18,7 +18,8 @@ Block Inverse(const Block& m) {
 Block Multiply(const Block& x, const Block& y) {
     Block r{};
     for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j) r[i][j] = x[i][0] * y[0][j] + x[i][1] * y[1][j];
+        for (int j = 0; j < 2; ++j)
+            r[i][j] = x[i][0] * y[0][j] + x[i][1] * y[1][j];
     return r;
 }
 
@@ -29,7 +30,8 @@ Vector2 Multiply(const Block& x, const Vector2& v) {
 Block Subtract(const Block& x, const Block& y) {
     Block r{};
     for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j) r[i][j] = x[i][j] - y[i][j];
+        for (int j = 0; j < 2; ++j)
+            r[i][j] = x[i][j] - y[i][j];
     return r;
 }
 
@@ -74,7 +76,8 @@ void SolveConduction(SimulationEngine& engine) {
         r[i] = (s.west[i] * r[i - 1] + s.rhs[i]) / denominator;
     }
     engine.tNew[n] = r[n];
-    for (int i = n; i >= 1; --i) engine.tNew[i - 1] = p[i - 1] * engine.tNew[i] + r[i - 1];
+    for (int i = n; i >= 1; --i)
+        engine.tNew[i - 1] = p[i - 1] * engine.tNew[i] + r[i - 1];
 }
 
 }  // namespace porvap

@@ -31,7 +31,8 @@ inline std::unique_ptr<MaterialRecord> MakeMaterial(const ConstantProperties& p)
     auto record = std::make_unique<MaterialRecord>();
     record->SetName("test material");
     record->SetScalars(p.density, 0.5f, p.heat);
-    for (int i = 0; i < MaterialRecord::kRows; ++i) record->SetRow(i, p.k, p.dt, p.dteta, p.dtv, p.dtetav);
+    for (int i = 0; i < MaterialRecord::kRows; ++i)
+        record->SetRow(i, p.k, p.dt, p.dteta, p.dtv, p.dtetav);
     auto isotherm = std::make_unique<IsothermTable>(120);
     for (int k = 0; k <= 120; ++k) {
         const double phi = 0.01 * k;
@@ -62,7 +63,8 @@ inline void WriteClimate(const std::string& path, int days,
 
 inline void WriteConstantClimate(const std::string& path, int days, double temperature,
                                  double humidity, double irradiance) {
-    WriteClimate(path, days, [temperature](int) { return temperature; }, humidity, irradiance);
+    WriteClimate(
+        path, days, [temperature](int) { return temperature; }, humidity, irradiance);
 }
 
 // Counts what a run reports.
@@ -87,11 +89,13 @@ struct CountingObserver : EngineObserver {
 // Drives a whole run as the window does; answers the code that ended it.
 inline int RunToEnd(SimulationEngine& engine) {
     int rc = StartRun(engine);
-    if (rc != 0) return rc;
+    if (rc != 0)
+        return rc;
     do {
         rc = AdvanceTimeStep(engine);
     } while (rc == kStepContinue || rc == kWarmupComplete);
-    if (rc == kRunComplete) return EnergySummary(engine);
+    if (rc == kRunComplete)
+        return EnergySummary(engine);
     AbortRun(engine);
     return rc;
 }

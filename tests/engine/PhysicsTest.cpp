@@ -35,11 +35,14 @@ TEST(EnginePhysics, ConductionReachesSteadyFlux) {
 TEST(EnginePhysics, WallBetweenEqualClimatesStaysAtEquilibrium) {
     test::ScratchDir dir;
     test::WriteConstantClimate("climate.pvh", 4, 20.0, 0.6, 0.0);
-    auto material = MakeMaterial({.k = 1.0f, .dt = 1e-11f, .dteta = 1e-8f, .dtv = 1e-11f,
-                                  .dtetav = 1e-9f, .sorption = 0.05});
+    auto material = MakeMaterial({.k = 1.0f,
+                                  .dt = 1e-11f,
+                                  .dteta = 1e-8f,
+                                  .dtv = 1e-11f,
+                                  .dtetav = 1e-9f,
+                                  .sorption = 0.05});
     auto engine = CreateEngine(nullptr);
-    test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 4, 20.0,
-                            0.6);
+    test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 4, 20.0, 0.6);
     SetModelLevel(*engine, 0);
     ASSERT_EQ(test::RunToEnd(*engine), 0);
     for (int i = 0; i <= engine->n; ++i) {
@@ -54,11 +57,11 @@ TEST(EnginePhysics, HumidAirWetsTheWallFromOutside) {
     test::WriteConstantClimate("climate.pvh", 6, 20.0, 0.9, 0.0);
     auto material = MakeMaterial({.k = 1.0f, .dteta = 1e-8f, .dtetav = 1e-9f, .sorption = 0.05});
     auto engine = CreateEngine(nullptr);
-    test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 6, 20.0,
-                            0.6);
+    test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 6, 20.0, 0.6);
     ASSERT_EQ(test::RunToEnd(*engine), 0);
     EXPECT_GT(engine->thetaNew[0], 0.0305);
-    for (int i = 1; i <= engine->n; ++i) EXPECT_LE(engine->thetaNew[i], engine->thetaNew[i - 1]);
+    for (int i = 1; i <= engine->n; ++i)
+        EXPECT_LE(engine->thetaNew[i], engine->thetaNew[i - 1]);
     EXPECT_GT(engine->boundary.ge, 0.0);  // vapour enters from outside
 }
 
@@ -77,7 +80,8 @@ double PeriodicTransmittance(double k, double rhoC, double d, double he, double 
     const Complex gamma = std::sqrt(s * rhoC / k);
     const Complex cosh = std::cosh(gamma * d);
     const Complex sinh = std::sinh(gamma * d);
-    const Complex z12 = 1.0 / he * cosh + sinh / (k * gamma) + 1.0 / hi * (k * gamma / he * sinh + cosh);
+    const Complex z12 =
+        1.0 / he * cosh + sinh / (k * gamma) + 1.0 / hi * (k * gamma / he * sinh + cosh);
     return 1.0 / std::abs(z12);
 }
 
@@ -103,7 +107,8 @@ TEST(EnginePhysics, PeriodicConductionMatchesTheDecrementOfASlab) {
     const double omega = 2.0 * M_PI / 86400.0;
     const double dt = 3600.0;
     const Complex implicitRate = (1.0 - std::exp(Complex(0.0, -omega * dt))) / dt;
-    const double analytical = PeriodicTransmittance(1.6, 2300.0 * 1000.0, 0.15, 25.0, 8.0, implicitRate);
+    const double analytical =
+        PeriodicTransmittance(1.6, 2300.0 * 1000.0, 0.15, 25.0, 8.0, implicitRate);
     EXPECT_TRUE(test::Near(simulated, analytical, 2e-4));
 }
 

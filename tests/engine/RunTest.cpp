@@ -16,10 +16,11 @@ int CountLines(const std::string& text) {
 }
 
 class EngineRun : public ::testing::Test {
-protected:
+  protected:
     void Prepare(int days, double outsideRh = 0.7) {
         test::WriteConstantClimate("climate.pvh", days, 25.0, outsideRh, 100.0);
-        test::SetUpConstantCase(*engine, {Layer(material.get(), 5, 0.05), Layer(material.get(), 5, 0.1)},
+        test::SetUpConstantCase(*engine,
+                                {Layer(material.get(), 5, 0.05), Layer(material.get(), 5, 0.1)},
                                 "climate.pvh", days, 22.0, 0.6);
     }
 
@@ -33,12 +34,13 @@ protected:
 TEST_F(EngineRun, RecordsOneStepLessThanTheHourStepsAndEndsPastTheInterval) {
     Prepare(3);
     ASSERT_EQ(test::RunToEnd(*engine), 0);
-    const int steps = 71;  // 01/01-00 to 03/01-23
+    const int steps = 71;                            // 01/01-00 to 03/01-23
     EXPECT_EQ(observer.behaviour, (steps - 1) + 1);  // recording steps and the warm-up's end
     EXPECT_FLOAT_EQ(observer.interval, steps * 3600.0f);
     EXPECT_FLOAT_EQ(observer.lastElapsed, observer.interval + 3600.0f);
     const std::string flux = ReadFile("flux.txt");
-    EXPECT_EQ(flux.rfind("Date, flow of latent heat, flow of sensible heat, flow of mass\n", 0), 0u);
+    EXPECT_EQ(flux.rfind("Date, flow of latent heat, flow of sensible heat, flow of mass\n", 0),
+              0u);
     EXPECT_EQ(CountLines(flux), 1 + steps - 1);
     EXPECT_NE(flux.find("\n01/01-02   "), std::string::npos);
     EXPECT_EQ(ReadFile("hext.txt"), "Not generated");
@@ -177,7 +179,8 @@ TEST(EngineState, FixedPropertiesTakeTheSampleAboveTheMoisture) {
     auto engine = CreateEngine(nullptr);
     auto material = test::MakeMaterial({});
     MaterialRecord rising;
-    for (int i = 0; i < MaterialRecord::kRows; ++i) rising.SetRow(i, 1.0f + i, 0, 0, 0, 0);
+    for (int i = 0; i < MaterialRecord::kRows; ++i)
+        rising.SetRow(i, 1.0f + i, 0, 0, 0, 0);
     SetLayers(*engine, {Layer(&rising, 1, 0.1)});
     RebuildGrid(*engine);
     FillFixedProperties(*engine, 0.0f);

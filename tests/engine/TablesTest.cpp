@@ -74,7 +74,8 @@ TEST(IsothermHumidityAt, InvertsTheTableAndRefusesOutsideValues) {
 TEST(IsothermHumidityAt, TerminatesOnDecreasingMoisture) {
     IsothermTable table(10);
     const double ys[] = {0.0, 0.05, 0.10, 0.02, 0.01, 0.12, 0.03, 0.2, 0.04, 0.05, 0.3};
-    for (int k = 0; k <= 10; ++k) table.SetRow(k * table.Step(), ys[k], 1.0);
+    for (int k = 0; k <= 10; ++k)
+        table.SetRow(k * table.Step(), ys[k], 1.0);
     for (double y = 0.0; y <= 0.3; y += 0.001) {
         const double x = table.HumidityAt(y);
         EXPECT_TRUE(x == -1.0 || (x >= 0.0 && x <= 1.2)) << "y=" << y << " x=" << x;
@@ -97,7 +98,8 @@ TEST(LinearInterpolate, DegenerateIntervalGivesFirstValue) {
 
 TEST(IsothermFill, UnreachedRowsContinueTheNearestDefinedRow) {
     IsothermTable table(100);
-    for (int k = 2; k <= 83; ++k) table.SetRow(k * 0.012, 0.001 * k, 1.0 * k);
+    for (int k = 2; k <= 83; ++k)
+        table.SetRow(k * 0.012, 0.001 * k, 1.0 * k);
     table.FillUndefinedRows();
     EXPECT_DOUBLE_EQ(table.Y(0), table.Y(2));
     EXPECT_DOUBLE_EQ(table.Y(100), table.Y(83));

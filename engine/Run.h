@@ -26,6 +26,10 @@ int EnergySummary(SimulationEngine& engine);
 // Closes every file of a run that ends without its summary (failure or abort).
 void AbortRun(SimulationEngine& engine);
 
+// A whole run without pauses, grid rebuilt first: StartRun, every step of both passes, and
+// the summary. Answers 0 when the run completed, otherwise the code that stopped it.
+int RunToCompletion(SimulationEngine& engine);
+
 struct RunMessage {
     const char* text;  // nullptr when the code shows nothing
     const char* caption;

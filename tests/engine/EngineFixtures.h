@@ -86,20 +86,6 @@ struct CountingObserver : EngineObserver {
     }
 };
 
-// Drives a whole run as the window does; answers the code that ended it.
-inline int RunToEnd(SimulationEngine& engine) {
-    int rc = StartRun(engine);
-    if (rc != 0)
-        return rc;
-    do {
-        rc = AdvanceTimeStep(engine);
-    } while (rc == kStepContinue || rc == kWarmupComplete);
-    if (rc == kRunComplete)
-        return EnergySummary(engine);
-    AbortRun(engine);
-    return rc;
-}
-
 // A run over the constant climate with constant internal conditions.
 inline void SetUpConstantCase(SimulationEngine& engine, const std::vector<Layer>& layers,
                               const std::string& climate, int lastDay, double insideT,
@@ -115,7 +101,6 @@ inline void SetUpConstantCase(SimulationEngine& engine, const std::vector<Layer>
     SetInclination(engine, 90.0f);
     SetDates(engine, DayHour{1, 1, 0}, DayHour{lastDay, 1, 23});
     SetProfileOutput(engine, 1);
-    RebuildGrid(engine);
 }
 
 }  // namespace porvap::test

@@ -25,7 +25,7 @@ TEST(EnginePhysics, ConductionReachesSteadyFlux) {
                              Layer(brick.get(), 5, 0.02)},
                             "climate.pvh", 10, 20.0, 60.0 * 0.01);
     SetModelLevel(*engine, 5);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const double u = 1.0 / (1.0 / 25.0 + 0.1 / 0.8 + 0.05 / 0.04 + 0.02 / 0.8 + 1.0 / 8.0);
     EXPECT_TRUE(test::Near(engine->boundary.sensibleFlow, u * 10.0, 1e-3));
     EXPECT_DOUBLE_EQ(engine->thetaNew[7], 0.03);
@@ -44,7 +44,7 @@ TEST(EnginePhysics, WallBetweenEqualClimatesStaysAtEquilibrium) {
     auto engine = CreateEngine(nullptr);
     test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 4, 20.0, 0.6);
     SetModelLevel(*engine, 0);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     for (int i = 0; i <= engine->n; ++i) {
         EXPECT_NEAR(engine->tNew[i], 20.0, 1e-3) << "node " << i;
         EXPECT_NEAR(engine->thetaNew[i], 0.03, 1e-5) << "node " << i;
@@ -58,7 +58,7 @@ TEST(EnginePhysics, HumidAirWetsTheWallFromOutside) {
     auto material = MakeMaterial({.k = 1.0f, .dteta = 1e-8f, .dtetav = 1e-9f, .sorption = 0.05});
     auto engine = CreateEngine(nullptr);
     test::SetUpConstantCase(*engine, {Layer(material.get(), 20, 0.2)}, "climate.pvh", 6, 20.0, 0.6);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     EXPECT_GT(engine->thetaNew[0], 0.0305);
     for (int i = 1; i <= engine->n; ++i)
         EXPECT_LE(engine->thetaNew[i], engine->thetaNew[i - 1]);
@@ -98,7 +98,7 @@ TEST(EnginePhysics, PeriodicConductionMatchesTheDecrementOfASlab) {
     test::SetUpConstantCase(*engine, {Layer(material.get(), 40, 0.15)}, "climate.pvh", 12, 20.0,
                             0.6);
     SetModelLevel(*engine, 5);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const auto lastDay = std::vector<double>(observer.sensible.end() - 24, observer.sensible.end());
     const auto [low, high] = std::minmax_element(lastDay.begin(), lastDay.end());
     const double simulated = (*high - *low) / 2.0 / amplitude;

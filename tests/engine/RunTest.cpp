@@ -33,7 +33,7 @@ class EngineRun : public ::testing::Test {
 
 TEST_F(EngineRun, RecordsOneStepLessThanTheHourStepsAndEndsPastTheInterval) {
     Prepare(3);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const int steps = 71;                            // 01/01-00 to 03/01-23
     EXPECT_EQ(observer.behaviour, (steps - 1) + 1);  // recording steps and the warm-up's end
     EXPECT_FLOAT_EQ(observer.interval, steps * 3600.0f);
@@ -50,7 +50,7 @@ TEST_F(EngineRun, RecordsOneStepLessThanTheHourStepsAndEndsPastTheInterval) {
 
 TEST_F(EngineRun, SummaryHasPeaksTwelveMonthsAndTheAnnualTotals) {
     Prepare(3);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const std::string arq = ReadFile("arq.txt");
     EXPECT_EQ(arq.rfind("\n VI & VUV \n\n\ncity = 1   model =0\n==========\n\nPOSITIVE(cooling): "
                         "Qpico_pos = ",
@@ -66,7 +66,7 @@ TEST_F(EngineRun, SummaryHasPeaksTwelveMonthsAndTheAnnualTotals) {
 TEST_F(EngineRun, FluxFileSaysNotGeneratedWithoutProfiles) {
     Prepare(2);
     SetProfileOutput(*engine, 0);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     EXPECT_EQ(ReadFile("flux.txt"), "Not generated");
 }
 
@@ -75,7 +75,7 @@ TEST_F(EngineRun, ForcedInternalCoefficientIsLoggedOnce) {
     SetInternalCoefficient(*engine, -1.0f);
     SetInternalNatural(*engine, 0);
     ASSERT_EQ(SetForcedConvection(*engine, 0.0f, 0.0f, 0.5f), 0);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const std::string hint = ReadFile("hint.txt");
     EXPECT_EQ(hint.rfind("Forced coeficient (constant)\n7.57", 0), 0u);
     EXPECT_EQ(CountLines(hint), 2);
@@ -85,7 +85,7 @@ TEST_F(EngineRun, NaturalInternalCoefficientIsLoggedForEveryInternalRecord) {
     Prepare(2);
     SetInternalCoefficient(*engine, -1.0f);
     SetInternalNatural(*engine, 1);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const std::string hint = ReadFile("hint.txt");
     EXPECT_EQ(hint.rfind("Natural coeficient\n1  1  0  ", 0), 0u);
     EXPECT_GT(CountLines(hint), 2 * 47);
@@ -93,7 +93,7 @@ TEST_F(EngineRun, NaturalInternalCoefficientIsLoggedForEveryInternalRecord) {
 
 TEST_F(EngineRun, ProfileSnapshotOnTheFourteenthOfJanuary) {
     Prepare(15);
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     const std::string perfis = ReadFile("perfis.txt");
     EXPECT_NE(perfis.find("\n===========================================\ncity = 1\npaint = 1\n"
                           "aux_model=0\nTeta(100) 1/14-14 "),
@@ -105,30 +105,30 @@ TEST_F(EngineRun, ProfileSnapshotOnTheFourteenthOfJanuary) {
 TEST_F(EngineRun, MonthEndsReachTheOwnerExceptTheLastMonth) {
     Prepare(59);
     SetDates(*engine, DayHour{1, 1, 0}, DayHour{28, 2, 23});
-    ASSERT_EQ(test::RunToEnd(*engine), 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
     EXPECT_EQ(observer.monthlyMeans, 2);  // January by the driver, February by the summary
 }
 
 TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {
     Prepare(2);
     SetExternalClimateFile(*engine, "missing.pvh");
-    EXPECT_EQ(test::RunToEnd(*engine), kExternalClimateUnreadable);
+    EXPECT_EQ(RunToCompletion(*engine), kExternalClimateUnreadable);
     EXPECT_FALSE(engine->files.arq || engine->files.flux || engine->files.hint);
 
     Prepare(2);
     SetConstantInternalConditions(*engine, 0, 0.0, 0.0);
     SetInternalClimateFile(*engine, "missing.pvh");
-    EXPECT_EQ(test::RunToEnd(*engine), kInternalClimateUnreadable);
+    EXPECT_EQ(RunToCompletion(*engine), kInternalClimateUnreadable);
     EXPECT_FALSE(engine->files.external);
 
     Prepare(2);
     SetDates(*engine, DayHour{5, 3, 0}, DayHour{6, 3, 0});
-    EXPECT_EQ(test::RunToEnd(*engine), kClimateStartNotFound);
+    EXPECT_EQ(RunToCompletion(*engine), kClimateStartNotFound);
 }
 
 TEST_F(EngineRun, HumidityOutsideTheIsothermStopsTheStep) {
     Prepare(2, 1.3);
-    EXPECT_EQ(test::RunToEnd(*engine), kIsothermFailure);
+    EXPECT_EQ(RunToCompletion(*engine), kIsothermFailure);
     EXPECT_FALSE(engine->files.arq);
 }
 
@@ -137,14 +137,14 @@ TEST_F(EngineRun, NonFiniteSolutionStopsTheRunInsteadOfWritingNaN) {
     test::WriteConstantClimate("climate.pvh", 2, 25.0, 0.7, 0.0);
     test::SetUpConstantCase(*engine, {Layer(empty.get(), 4, 0.1)}, "climate.pvh", 2, 22.0, 0.6);
     SetModelLevel(*engine, 5);
-    EXPECT_EQ(test::RunToEnd(*engine), kNonFiniteSolution);
+    EXPECT_EQ(RunToCompletion(*engine), kNonFiniteSolution);
     EXPECT_EQ(ReadFile("flux.txt").find("nan"), std::string::npos);
 }
 
 TEST_F(EngineRun, OutputFilesThatCannotBeCreatedFailTheRun) {
     Prepare(2);
     std::filesystem::create_directory("arq.txt");
-    EXPECT_EQ(test::RunToEnd(*engine), kOutputFilesFailed);
+    EXPECT_EQ(RunToCompletion(*engine), kOutputFilesFailed);
     EXPECT_STREQ(RunCodeMessage(kOutputFilesFailed).text, "Couldn't open output files");
 }
 

@@ -1,0 +1,66 @@
+// One simulated year (warm-up and recording passes) of the bundled three-layer wall.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cases/CaseFile.h"
+#include "cases/CaseValidation.h"
+#include "engine/Run.h"
+#include "engine/SimulationEngine.h"
+#include "materials/MaterialCatalog.h"
+#include "shell/Messages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The runs write their result files into a scratch copy of the bundled data.
+fs::path PrepareWorkDir() {
+    const fs::path work = fs::temp_directory_path() / "porvap_bench";
+    fs::remove_all(work);
+    fs::copy(fs::path(PORVAP_SOURCE_DIR) / "data", work, fs::copy_options::recursive);
+    return work;
+}
+
+void RunYear(benchmark::State& state, const char* caseFile) {
+    const int scale = static_cast<int>(state.range(0));
+    fs::current_path(PrepareWorkDir());
+    porvap::RecordingMessageSink messages;
+    porvap::MaterialCatalog catalog;
+    catalog.LoadCatalog(messages);
+    porvap::CaseRecord inputs;
+    std::string error;
+    if (porvap::ReadCaseFile(caseFile, inputs, error) != 0) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    for (porvap::CaseLayer& layer : inputs.layers)
+        layer.sections = std::to_string(std::stoi(layer.sections) * scale);
+    auto engine = porvap::CreateEngine(nullptr);
+    int nodes = 0;
+    for (auto _ : state) {
+        porvap::ResetDefaults(*engine);
+        porvap::RunSettings settings;
+        if (!porvap::ValidateAndSetUp(inputs, catalog, *engine, settings).ok) {
+            state.SkipWithError("case refused");
+            return;
+        }
+        if (porvap::RunToCompletion(*engine) != 0) {
+            state.SkipWithError("run failed");
+            return;
+        }
+        nodes = engine->NodeCount();
+    }
+    state.counters["nodes"] = nodes;
+}
+
+void Level0(benchmark::State& state) { RunYear(state, "cases/wall-level0.sim"); }
+void Level5(benchmark::State& state) { RunYear(state, "cases/wall-level5.sim"); }
+
+BENCHMARK(Level0)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(Level5)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

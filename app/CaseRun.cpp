@@ -23,7 +23,8 @@ int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* 
     catalog.LoadCatalog(messages);
     CaseRecord inputs;
     std::string message;
-    if (ReadCaseFile(casePath, inputs, message) != 0) return Refuse(messages, message, "Error!");
+    if (ReadCaseFile(casePath, inputs, message) != 0)
+        return Refuse(messages, message, "Error!");
     auto engine = CreateEngine(observer);
     ResetDefaults(*engine);
     RunSettings settings;

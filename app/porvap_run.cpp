@@ -34,7 +34,7 @@ constexpr const char* kHelp =
 
 // Messages of loading and checking, one line each on standard error.
 class ConsoleMessages : public porvap::MessageSink {
-public:
+  public:
     void Show(const std::string& text, const std::string& caption) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), OneLine(text).c_str());
     }
@@ -43,23 +43,27 @@ public:
         return false;
     }
 
-private:
+  private:
     static std::string OneLine(std::string text) {
         for (char& c : text)
-            if (c == '\n') c = ' ';
+            if (c == '\n')
+                c = ' ';
         return text;
     }
 };
 
 // A bar on standard error, redrawn when the percentage changes.
 class ProgressBar : public porvap::EngineObserver {
-public:
+  public:
     void Progress(float intervalLength, float elapsed) override {
-        if (intervalLength <= 0.0f) return;
-        if (elapsed < lastElapsed_) ++pass_;
+        if (intervalLength <= 0.0f)
+            return;
+        if (elapsed < lastElapsed_)
+            ++pass_;
         lastElapsed_ = elapsed;
         const int percent = std::min(100, static_cast<int>(100.0f * elapsed / intervalLength));
-        if (percent == lastPercent_) return;
+        if (percent == lastPercent_)
+            return;
         lastPercent_ = percent;
         char bar[41];
         std::memset(bar, '#', 40);
@@ -70,10 +74,11 @@ public:
         std::fflush(stderr);
     }
     void Finish() const {
-        if (lastPercent_ >= 0) std::fputc('\n', stderr);
+        if (lastPercent_ >= 0)
+            std::fputc('\n', stderr);
     }
 
-private:
+  private:
     float lastElapsed_ = 0.0f;
     int lastPercent_ = -1;
     int pass_ = 0;
@@ -95,6 +100,7 @@ int main(int argc, char* argv[]) {
     const int rc = porvap::RunCase(argv[1], messages, isatty(STDERR_FILENO) ? &bar : nullptr);
     bar.Finish();
     const porvap::RunMessage done = porvap::RunCodeMessage(rc);
-    if (done.text) std::fprintf(rc == 0 ? stdout : stderr, "%s\n", done.text);
+    if (done.text)
+        std::fprintf(rc == 0 ? stdout : stderr, "%s\n", done.text);
     return rc == 0 ? 0 : 1;
 }

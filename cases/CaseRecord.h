@@ -14,7 +14,7 @@ inline constexpr int kMaxCaseLayers = 8;
 struct CaseLayer {
     std::string material;   // catalog name; empty when none is selected
     std::string sections;   // number of sections
-    std::string thickness;  // of one section, m
+    std::string thickness;  // of the layer, m (the editor labels it "Thickness of section")
 
     bool operator==(const CaseLayer&) const = default;
 };

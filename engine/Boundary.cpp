@@ -97,13 +97,13 @@ void AdvanceClimate(SimulationEngine& engine) {
 float RelativeSolarAzimuth(float azimuth, float orientation) {
     if (azimuth == 0.0f)
         return 0.0f;
-    const bool westernHalf = azimuth >= 180.0f;
-    if (orientation < 180.0f) {
-        const float d = 180.0f - orientation;
-        return westernHalf ? azimuth + d : azimuth - d;
-    }
-    const float d = 360.0f - orientation;
-    return westernHalf ? azimuth - d : azimuth + d;
+    // Orientations from 180 degrees on are taken as the same direction turned back by a full
+    // circle: the rule below holds for every orientation in [-180, 180), and 180 (north)
+    // would otherwise face the wall south.
+    if (orientation >= 180.0f)
+        orientation -= 360.0f;
+    const float d = 180.0f - orientation;
+    return azimuth >= 180.0f ? azimuth + d : azimuth - d;
 }
 
 double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& surface) {

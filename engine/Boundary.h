@@ -21,7 +21,7 @@ struct BoundaryState;
 void SetClimateIncrements(BoundaryState& boundary, float stepsPerHour);
 
 // Angle between the sun's azimuth (degrees from north, east positive, (-180, 180]) and the
-// normal of a surface of the given orientation.
+// normal of a surface of the given orientation (degrees from south, east positive).
 float RelativeSolarAzimuth(float azimuth, float orientation);
 double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& surface);
 

@@ -237,11 +237,13 @@ namespace porvap {
 int RunToCompletion(SimulationEngine& engine) {
     RebuildGrid(engine);
     int rc = StartRun(engine);
-    if (rc != 0) return rc;
+    if (rc != 0)
+        return rc;
     do {
         rc = AdvanceTimeStep(engine);
     } while (rc == kStepContinue || rc == kWarmupComplete);
-    if (rc == kRunComplete) return EnergySummary(engine);
+    if (rc == kRunComplete)
+        return EnergySummary(engine);
     AbortRun(engine);
     return rc;
 }

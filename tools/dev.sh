@@ -23,7 +23,7 @@ install_missing() {
 
 build() {  # build-dir, extra cmake arguments...
     local dir=$1; shift
-    cmake -S "$root" -B "$root/$dir" -G Ninja -DPORVAP_WERROR=ON "$@" >/dev/null
+    cmake -S "$root" -B "$root/$dir" -G Ninja "$@" >/dev/null
     cmake --build "$root/$dir"
 }
 
@@ -49,9 +49,9 @@ case "${1:-}" in
         ;;
     test)
         install_missing
-        build build -DCMAKE_BUILD_TYPE=Release
-        run_tests build
-        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPORVAP_SANITIZE=ON
+        build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPORVAP_WERROR=ON
+        run_tests build-test
+        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPORVAP_WERROR=ON -DPORVAP_SANITIZE=ON
         run_tests build-sanitize
         ;;
     *)

@@ -98,8 +98,11 @@ TEST_F(MaterialCatalogTest, ShortNameFieldsRunIntoTheNextLine) {
 
 TEST_F(MaterialCatalogTest, GrowsPastFortyMaterials) {
     std::string text;
-    for (int k = 0; k < 45; ++k)
-        text += Line("M" + std::to_string(k), "a.dat");
+    for (int k = 0; k < 45; ++k) {
+        std::string name = "M";
+        name += std::to_string(k);
+        text += Line(name, "a.dat");
+    }
     Load(text);
     ASSERT_EQ(catalog_.Count(), 45);
     EXPECT_EQ(catalog_.EntryCount(), 45);

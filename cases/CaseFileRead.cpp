@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "cases/CaseFile.h"
-#include "climate/Paths.h"
+#include "climate/TextFiles.h"
 #include "engine/SimulationEngine.h"
 #include "materials/MaterialFile.h"
 
@@ -188,7 +188,7 @@ Check ReadRecord(CaseFileReader& in, CaseRecord& record) {
 }  // namespace
 
 int ReadCaseFile(const std::string& path, CaseRecord& record, std::string& message) {
-    const FileHandle file(std::fopen(NativePath(path).c_str(), "r"));
+    const FileHandle file = OpenFile(path, "r");
     if (!file) {
         message = kCaseFileNotOpened;
         return -1;

@@ -2,7 +2,7 @@
 #include <initializer_list>
 
 #include "cases/CaseFile.h"
-#include "climate/Paths.h"
+#include "climate/TextFiles.h"
 
 namespace porvap {
 
@@ -82,16 +82,15 @@ void WriteReports(CaseFileWriter& out, const CaseRecord& r) {
 }  // namespace
 
 int WriteCaseFile(const std::string& path, const CaseRecord& record) {
-    std::FILE* file = std::fopen(NativePath(path).c_str(), "w");
+    FileHandle file = OpenFile(path, "w");
     if (!file)
         return -1;
-    CaseFileWriter out(file);
+    CaseFileWriter out(file.get());
     WriteElement(out, record);
     WriteClimate(out, record);
     WriteSimulation(out, record);
     WriteReports(out, record);
-    const bool written = !std::ferror(file);
-    return std::fclose(file) == 0 && written ? 0 : -1;
+    return FinishWriting(file) ? 0 : -1;
 }
 
 }  // namespace porvap

@@ -2,16 +2,11 @@
 
 #include <memory>
 
-#include "climate/Paths.h"
+#include "climate/TextFiles.h"
 
 namespace porvap {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 bool IsBlank(int c) {
     return c == ' ' || c == '\t';
@@ -86,7 +81,7 @@ bool ReadRecord(std::FILE* file, int layout, ClimateRecord& record) {
 }  // namespace
 
 int DetectClimateLayout(const std::string& path) {
-    const FileHandle file(std::fopen(NativePath(path).c_str(), "r"));
+    const FileHandle file = OpenFile(path, "r");
     if (!file)
         return -1;
     return LayoutForGaps(CountFirstLineGaps(file.get()));

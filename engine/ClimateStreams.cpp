@@ -2,7 +2,7 @@
 
 #include "climate/Calendar.h"
 #include "climate/ClimateFile.h"
-#include "climate/Paths.h"
+#include "climate/TextFiles.h"
 #include "engine/Boundary.h"
 #include "engine/SimulationEngine.h"
 
@@ -57,11 +57,11 @@ int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& hu
 int OpenClimate(SimulationEngine& engine) {
     EngineParameters& p = engine.params;
     BoundaryState& b = engine.boundary;
-    engine.files.external.reset(std::fopen(NativePath(p.externalFile).c_str(), "r"));
+    engine.files.external = OpenFile(p.externalFile, "r");
     if (!engine.files.external)
         return 1;
     if (p.constantInternal != 1) {
-        engine.files.internal.reset(std::fopen(NativePath(p.internalFile).c_str(), "r"));
+        engine.files.internal = OpenFile(p.internalFile, "r");
         if (!engine.files.internal) {
             CloseClimate(engine);
             return 2;

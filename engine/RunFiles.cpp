@@ -16,9 +16,7 @@ constexpr double kInitialTheta = 0.03;  // m3/m3
 constexpr double kInitialT = 20.0;      // degC
 constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
 
-FileHandle Create(const char* name) {
-    return FileHandle(std::fopen(name, "w"));
-}
+FileHandle Create(const char* name) { return OpenFile(name, "w"); }
 
 void Print(const FileHandle& file, const char* text) {
     if (file)

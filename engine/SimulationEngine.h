@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "climate/ClimateRecord.h"
+#include "climate/TextFiles.h"
 #include "engine/EngineObserver.h"
 #include "engine/FixedLayerProperties.h"
 #include "engine/Layer.h"
@@ -14,11 +15,6 @@
 #include "engine/PropertyTable.h"
 
 namespace porvap {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 struct DayHour {
     int day = 1;

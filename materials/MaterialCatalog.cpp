@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "climate/TextFiles.h"
 #include "materials/MaterialFile.h"
 #include "shell/Messages.h"
 
@@ -40,12 +41,11 @@ bool ReadNameField(std::FILE* file, std::string& name) {
 
 // Returns whether the failure made it into the log.
 bool LogFailure(const std::string& name, const std::string& path) {
-    std::FILE* log = std::fopen(MaterialCatalog::kErrorLog, "a");
+    FileHandle log = OpenFile(MaterialCatalog::kErrorLog, "a");
     if (!log)
         return false;
-    std::fprintf(log, "#%d\n", 1);
-    std::fprintf(log, "%s=%s\n", name.c_str(), path.c_str());
-    std::fclose(log);
+    std::fprintf(log.get(), "#%d\n", 1);
+    std::fprintf(log.get(), "%s=%s\n", name.c_str(), path.c_str());
     return true;
 }
 
@@ -61,11 +61,11 @@ std::string CatalogLine(const std::string& name, const std::string& path) {
 // A failure that could not be logged leaves the catalog file as it was.
 void MaterialCatalog::LoadCatalog(MessageSink& messages) {
     bool failureLogged = false;
-    if (std::FILE* file = std::fopen(kCatalogFile, "r")) {
+    if (const FileHandle file = OpenFile(kCatalogFile, "r")) {
         std::string name;
         std::string path;
-        while (ReadNameField(file, name)) {
-            ReadTextLine(file, path);
+        while (ReadNameField(file.get(), name)) {
+            ReadTextLine(file.get(), path);
             if (LoadMaterialFile(*this, path)) {
                 AppendEntry(name, path);
                 continue;
@@ -73,7 +73,6 @@ void MaterialCatalog::LoadCatalog(MessageSink& messages) {
             messages.Show(kNotLoadedMessage, name);
             failureLogged = LogFailure(name, path) || failureLogged;
         }
-        std::fclose(file);
     }
     if (failureLogged)
         SaveCatalog();
@@ -83,15 +82,14 @@ void MaterialCatalog::LoadCatalog(MessageSink& messages) {
 // Paths are found by name, so entries whose names differ only in case all get the path
 // of the first of them.
 bool MaterialCatalog::SaveCatalog() const {
-    std::FILE* file = std::fopen(kCatalogFile, "w");
+    FileHandle file = OpenFile(kCatalogFile, "w");
     if (!file)
         return false;
     for (int k = 0; k < EntryCount(); ++k) {
         const std::string name = EntryName(k);
-        std::fputs(CatalogLine(name, Path(FindMaterialByName(name))).c_str(), file);
+        std::fputs(CatalogLine(name, Path(FindMaterialByName(name))).c_str(), file.get());
     }
-    const bool written = !std::ferror(file);
-    return std::fclose(file) == 0 && written;
+    return FinishWriting(file);
 }
 
 void MaterialCatalog::BuildMaterialNames() {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "climate/TextFiles.h"
 #include "engine/IsothermTable.h"
 #include "materials/MaterialCatalog.h"
 #include "materials/MaterialRecord.h"
@@ -13,11 +14,6 @@ namespace {
 
 constexpr const char* kFileMarker = "#Porvap file";
 constexpr const char* kIsothermMarker = "#Isotherms";
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 bool ReadScalars(std::FILE* file, MaterialRecord& record) {
     float density = 0.0f;
@@ -146,17 +142,11 @@ bool ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength) {
     return true;
 }
 
-std::FILE* OpenFile(const std::string& path, const char* mode) {
-    std::string native = path;
-    std::replace(native.begin(), native.end(), '\\', '/');
-    return std::fopen(native.c_str(), mode);
-}
-
 // A longer path is refused: cutting it would name another file.
 bool LoadMaterialFile(MaterialCatalog& catalog, const std::string& path) {
     if (path.size() > MaterialRecord::kMaxPath)
         return false;
-    FileHandle file(OpenFile(path, "r"));
+    FileHandle file = OpenFile(path, "r");
     if (!file)
         return false;
     auto record = ReadMaterial(file.get(), path);
@@ -181,19 +171,17 @@ ConstantMaterialTexts DefaultConstantMaterialTexts() {
     return texts;
 }
 
-// A write that fails part-way is reported like a file that cannot be created.
 bool WriteConstantMaterialFile(const ConstantMaterialTexts& texts, const std::string& path) {
     const ConstantMaterial material(texts);
-    std::FILE* file = OpenFile(path, "w");
+    FileHandle file = OpenFile(path, "w");
     if (!file)
         return false;
-    std::fprintf(file, "%s\n%s\n", kFileMarker, texts.name.c_str());
-    std::fprintf(file, "%f   %f   %f\n", material.density, material.porosity,
+    std::fprintf(file.get(), "%s\n%s\n", kFileMarker, texts.name.c_str());
+    std::fprintf(file.get(), "%f   %f   %f\n", material.density, material.porosity,
                  material.specificHeat);
-    WritePropertyRows(file, material);
-    WriteIsotherm(file, material);
-    const bool written = !std::ferror(file);
-    return std::fclose(file) == 0 && written;
+    WritePropertyRows(file.get(), material);
+    WriteIsotherm(file.get(), material);
+    return FinishWriting(file);
 }
 
 }  // namespace porvap

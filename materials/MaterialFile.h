@@ -18,9 +18,6 @@ inline constexpr int kMaxIsothermIntervals = 100000;
 // comes before any character.
 bool ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength = kMaxLineLength);
 
-// Opens a file whose path may use '\\' as separator.
-std::FILE* OpenFile(const std::string& path, const char* mode);
-
 // Reads the material property file at `path` and appends its record to the catalog.
 // On false the catalog is left exactly as it was.
 bool LoadMaterialFile(MaterialCatalog& catalog, const std::string& path);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "climate/TextFiles.h"
 #include "materials/MaterialFile.h"
 
 namespace porvap {
@@ -31,24 +32,22 @@ std::string WithTrailingSeparator(const std::string& directory) {
 
 bool DirectoryConfig::Read() {
     const std::string current = CurrentDirectory();
-    std::FILE* file = std::fopen(kFileName, "r");
+    const FileHandle file = OpenFile(kFileName, "r");
     if (!file) {
         first_ = second_ = current;
         return false;
     }
-    first_ = ReadDirectoryLine(file, current);
-    second_ = ReadDirectoryLine(file, current);
-    std::fclose(file);
+    first_ = ReadDirectoryLine(file.get(), current);
+    second_ = ReadDirectoryLine(file.get(), current);
     return true;
 }
 
 bool DirectoryConfig::Write() const {
-    std::FILE* file = std::fopen(kFileName, "w");
+    FileHandle file = OpenFile(kFileName, "w");
     if (!file)
         return false;
-    std::fprintf(file, "%s\n%s\n", first_.c_str(), second_.c_str());
-    const bool written = !std::ferror(file);
-    return std::fclose(file) == 0 && written;
+    std::fprintf(file.get(), "%s\n%s\n", first_.c_str(), second_.c_str());
+    return FinishWriting(file);
 }
 
 }  // namespace porvap

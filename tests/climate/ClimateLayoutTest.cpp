@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "climate/ClimateFile.h"
-#include "climate/Paths.h"
+#include "climate/TextFiles.h"
 
 namespace porvap {
 namespace {

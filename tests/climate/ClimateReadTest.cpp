@@ -6,14 +6,12 @@
 
 #include "TestSupport.h"
 #include "climate/ClimateFile.h"
+#include "climate/TextFiles.h"
 
 namespace porvap {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = FileHandle;
 
 class ClimateRead : public ::testing::Test {
   protected:

@@ -1,12 +1,18 @@
+#include <clocale>
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/Artwork.h"
+#include "shell/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Porvap 2.0");
-    QMainWindow window;
-    window.setWindowTitle("Porvap 2.0");
-    window.resize(1024, 720);
-    window.show();
+    QApplication::setApplicationName(porvap::kProgramCaption);
+    QApplication::setWindowIcon(porvap::ApplicationIcon());
+    // QApplication takes the number format from the environment; the data files are read and
+    // written with the C formats.
+    std::setlocale(LC_NUMERIC, "C");
+    porvap::TMainForm window;
+    window.showMaximized();
     return QApplication::exec();
 }

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr const char* kBrick = "Solid clay brick";
+// A new window's first layer takes the first name of its sorted material lists.
+constexpr const char* kFirstSorted = "Autoclaved aerated concrete";
 constexpr const char* kMortar = "Cement-lime mortar";
 
 porvap::CaseRecord RenderedBrickWall(int modelLevel) {
@@ -40,7 +42,7 @@ int main(int argc, char* argv[]) {
     }
     const std::filesystem::path cases = std::filesystem::path(argv[1]) / "cases";
     std::filesystem::create_directories(cases);
-    bool ok = Write(cases / "default.sim", porvap::DefaultCase(kBrick));
+    bool ok = Write(cases / "default.sim", porvap::DefaultCase(kFirstSorted));
     for (int level = 0; level <= 5; ++level) {
         ok = Write(cases / ("wall-level" + std::to_string(level) + ".sim"),
                    RenderedBrickWall(level)) &&

@@ -1,0 +1,160 @@
+#include "cases/CaseWindow.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "cases/CaseValidation.h"
+#include "cases/CaseWindowHost.h"
+#include "cases/CaseWindowPages.h"
+#include "cases/EditExitCheck.h"
+#include "cases/InputText.h"
+#include "cases/LayerEditor.h"
+#include "engine/SimulationEngine.h"
+#include "shell/DirectoryConfig.h"
+#include "ui/Prompter.h"
+
+namespace porvap {
+
+namespace {
+
+struct ResultPage {
+    const char* caption;
+    bool graphical;  // shown only when the run draws charts
+};
+
+constexpr std::array<ResultPage, 7> kResultPages = {{
+    {"G1 - Behaviour", true},
+    {"G2 - Profiles", false},
+    {"G3 - Situation", true},
+    {"G4 - Heat gain", true},
+    {"G5 - Heat loss", true},
+    {"G6 - Flows", true},
+    {"Reports", false},
+}};
+
+constexpr int kInputPageCount = 4;
+
+}  // namespace
+
+TMDIChild::TMDIChild(CaseWindowHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), engine_(CreateEngine(nullptr)) {
+    BuildWindow();
+    ConnectCommands();
+    ConnectRules();
+    ConnectDateLists();
+    c_.layers->InitLayerRows();
+    Button15Click();
+    // The other dates are built at 01/01 00.
+    c_.profileStop.SetPositions({30, 11, 23});
+    c_.PageControl1->setCurrentIndex(0);
+}
+
+TMDIChild::~TMDIChild() = default;
+
+// The pages and the button bar take the narrow width; the step-by-step panel lies beyond
+// it and shows only when the window is widened.
+void TMDIChild::BuildWindow() {
+    c_.layers = new LayerEditor(host_.Catalog());
+    c_.PageControl1 = new QTabWidget;
+    c_.PageControl1->setObjectName("PageControl1");
+    c_.PageControl1->addTab(BuildBuildingElementPage(c_), kPageBuildingElement);
+    c_.PageControl1->addTab(BuildWeatherPage(c_), kPageWeather);
+    c_.PageControl1->addTab(BuildSimulationPage(c_), kPageSimulation);
+    c_.PageControl1->addTab(BuildReportOptionsPage(c_), kPageReportOptions);
+    for (const ResultPage& page : kResultPages) {
+        const int index = c_.PageControl1->addTab(new QWidget, page.caption);
+        c_.PageControl1->setTabVisible(index, false);
+    }
+
+    auto* body = new QWidget(this);
+    auto* column = new QVBoxLayout(body);
+    column->addWidget(c_.PageControl1);
+    column->addWidget(BuildButtonBar(c_));
+    QWidget* panel = BuildStepPanel(c_);
+    panel->setParent(this);
+
+    const int height = std::max(body->sizeHint().height(), panel->sizeHint().height());
+    body->setGeometry(0, 0, kNarrowWidth, height);
+    panel->setGeometry(kNarrowWidth, 0, kWideWidth - kNarrowWidth, height);
+    setFixedSize(kNarrowWidth, height);
+
+    auto* exitChecks = new EditExitCheck(this, host_.Prompts());  // owned by the window
+    c_.layers->WatchEdits(*exitChecks);
+}
+
+void TMDIChild::ConnectCommands() {
+    connect(c_.Button2, &QPushButton::clicked, this, &TMDIChild::Button2Click);
+    connect(c_.Button8, &QPushButton::clicked, this, &TMDIChild::Button8Click);
+    connect(c_.Button26, &QPushButton::clicked, this, &TMDIChild::Button26Click);
+    connect(c_.Button12, &QPushButton::clicked, this, [this] { Browse(c_.Edit2); });
+    connect(c_.Button14, &QPushButton::clicked, this, [this] { Browse(c_.Edit3); });
+    connect(c_.Button13, &QPushButton::clicked, this, &TMDIChild::Button13Click);
+}
+
+void TMDIChild::ShowResultPages(bool graphical) {
+    for (std::size_t i = 0; i < kResultPages.size(); ++i) {
+        c_.PageControl1->setTabVisible(kInputPageCount + static_cast<int>(i),
+                                       graphical || !kResultPages[i].graphical);
+    }
+}
+
+void TMDIChild::SetStepPanelShown(bool shown) {
+    setFixedWidth(shown ? kWideWidth : kNarrowWidth);
+}
+
+QWidget* TMDIChild::Page(const std::string& caption) const {
+    const QString text = QString::fromStdString(caption);
+    for (int i = 0; i < c_.PageControl1->count(); ++i) {
+        if (c_.PageControl1->tabText(i) == text)
+            return c_.PageControl1->widget(i);
+    }
+    return nullptr;
+}
+
+void TMDIChild::ShowPage(const std::string& caption) {
+    if (QWidget* page = Page(caption))
+        c_.PageControl1->setCurrentWidget(page);
+}
+
+void TMDIChild::FocusControl(const std::string& name) {
+    if (auto* control = findChild<QWidget*>(QString::fromStdString(name)))
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+// The copy gets the inputs only, never results or run state.
+void TMDIChild::Button2Click() {
+    const CaseRecord record = CaptureCase();
+    const std::string caption = "Porvap " + std::to_string(host_.ChildWindowCount() + 1);
+    if (TMDIChild* copy = host_.CreateCaseWindow(caption))
+        copy->ApplyCase(record);
+}
+
+void TMDIChild::Button8Click() {
+    host_.Prompts().OpenHelp(kHelpContext);
+}
+
+void TMDIChild::Browse(QLineEdit* edit) {
+    FileDialogRequest request;
+    request.directory = host_.Directories().FirstDirectory();
+    request.fileName = edit->text().toStdString();
+    request.filters = {"All files|*.*", "Porvap files|*.PVH"};
+    request.filterIndex = 2;
+    if (const auto path = host_.Prompts().ChooseFileToOpen(request)) {
+        edit->setText(QString::fromStdString(*path));
+        edit->selectAll();
+    }
+}
+
+void TMDIChild::Button13Click() {
+    const std::string file = TrimFileName(c_.Edit2->text().toStdString());
+    c_.Edit2->setText(QString::fromStdString(file));
+    if (!file.empty())
+        host_.OpenPsychrometricChart(file);
+}
+
+}  // namespace porvap

@@ -1,0 +1,48 @@
+#include <string_view>
+
+#include "cases/CaseFile.h"
+#include "cases/CaseValidation.h"
+#include "cases/CaseWindow.h"
+#include "cases/CaseWindowHost.h"
+#include "shell/DirectoryConfig.h"
+#include "ui/Prompter.h"
+
+namespace porvap {
+
+namespace {
+
+// A case never saved nor opened is captioned "Porvap <n>".
+constexpr std::string_view kUnsavedCaption = "Porvap";
+
+}  // namespace
+
+void TMDIChild::Button26Click() {
+    const std::string caption = windowTitle().toStdString();
+    if (caption.starts_with(kUnsavedCaption))
+        SaveCaseAs("simul.sim");
+    else
+        WriteCase(caption);
+}
+
+// Cancelling the dialog does nothing; a failed write keeps the caption, so that the next
+// Save asks for a name again.
+void TMDIChild::SaveCaseAs(const std::string& defaultName) {
+    FileDialogRequest request;
+    request.directory = host_.Directories().FirstDirectory();
+    request.fileName = defaultName;
+    request.filters = {"Text files|*.txt", "Bitmaps|*.bmp", "Simulations|*.sim", "All files|*.*"};
+    request.filterIndex = 3;
+    request.overwritePrompt = true;
+    const auto path = host_.Prompts().ChooseFileToSave(request);
+    if (path && WriteCase(*path))
+        setWindowTitle(QString::fromStdString(*path));
+}
+
+bool TMDIChild::WriteCase(const std::string& path) {
+    if (WriteCaseFile(path, CaptureCase()) == 0)
+        return true;
+    host_.Prompts().Show(kCaseFileNotCreated, kErrorCaption);
+    return false;
+}
+
+}  // namespace porvap

@@ -4,6 +4,7 @@
 
 namespace porvap {
 
+class Desktop;
 class DirectoryConfig;
 class MaterialCatalog;
 class Prompter;
@@ -19,6 +20,9 @@ class CaseWindowHost {
     virtual const DirectoryConfig& Directories() const = 0;
     virtual SimulationCounter& Simulations() = 0;
     virtual Prompter& Prompts() = 0;
+    virtual Desktop& DesktopServices() = 0;
+    // Progress call-backs counted across every window of the program.
+    virtual int& ProgressCounter() = 0;
     // Child windows of any kind, for the "Porvap <n>" captions of New and Clone.
     virtual int ChildWindowCount() const = 0;
     // A new, shown case window with the given caption.

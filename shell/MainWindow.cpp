@@ -9,6 +9,7 @@
 #include "shell/AboutBox.h"
 #include "shell/ChildWindowArea.h"
 #include "ui/HelpBrowser.h"
+#include "ui/QtDesktop.h"
 #include "ui/QtPrompter.h"
 
 namespace porvap {
@@ -16,11 +17,16 @@ namespace porvap {
 TMainForm::TMainForm()
     : ownedPrompter_(
           std::make_unique<QtPrompter>(this, [this](int context) { ShowManual(context); })),
-      prompter_(*ownedPrompter_) {
+      prompter_(*ownedPrompter_),
+      ownedDesktop_(std::make_unique<QtDesktop>()),
+      desktop_(ownedDesktop_.get()) {
     Construct();
 }
 
-TMainForm::TMainForm(Prompter& prompter) : prompter_(prompter) {
+TMainForm::TMainForm(Prompter& prompter, Desktop* desktop)
+    : prompter_(prompter),
+      ownedDesktop_(desktop ? nullptr : std::make_unique<QtDesktop>()),
+      desktop_(desktop ? desktop : ownedDesktop_.get()) {
     Construct();
 }
 

@@ -10,6 +10,7 @@
 #include "materials/MaterialCatalog.h"
 #include "shell/DirectoryConfig.h"
 #include "shell/RunningSimulations.h"
+#include "ui/Desktop.h"
 #include "ui/Prompter.h"
 
 class QAction;
@@ -41,15 +42,17 @@ class TMainForm : public QMainWindow, public CaseWindowHost {
   public:
     // Real dialogs; help opens in the manual viewer.
     TMainForm();
-    // Every message, question, dialog and help request goes to `prompter`, which must
-    // outlive the window.
-    explicit TMainForm(Prompter& prompter);
+    // Every message, question, dialog and help request goes to `prompter`, clipboard and
+    // viewer requests to `desktop` (the real desktop when null); both must outlive the window.
+    explicit TMainForm(Prompter& prompter, Desktop* desktop = nullptr);
     ~TMainForm() override;
 
     const MaterialCatalog& Catalog() const override { return catalog_; }
     const DirectoryConfig& Directories() const override { return directories_; }
     SimulationCounter& Simulations() override { return simulations_; }
     Prompter& Prompts() override { return prompter_; }
+    Desktop& DesktopServices() override { return *desktop_; }
+    int& ProgressCounter() override { return progressCounter_; }
     int ChildWindowCount() const override;
     TMDIChild* CreateCaseWindow(const std::string& caption) override;
     void OpenPsychrometricChart(const std::string& climateFile) override;
@@ -98,6 +101,9 @@ class TMainForm : public QMainWindow, public CaseWindowHost {
 
     std::unique_ptr<Prompter> ownedPrompter_;
     Prompter& prompter_;
+    std::unique_ptr<Desktop> ownedDesktop_;
+    Desktop* desktop_;
+    int progressCounter_ = 25;  // the first progress call-back of the program moves the bar
     MaterialCatalog catalog_;
     SimulationCounter simulations_;
     DirectoryConfig directories_;

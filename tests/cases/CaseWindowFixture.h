@@ -24,6 +24,7 @@
 #include "materials/MaterialFile.h"
 #include "shell/DirectoryConfig.h"
 #include "shell/RunningSimulations.h"
+#include "ui/ScriptedDesktop.h"
 #include "ui/ScriptedPrompter.h"
 
 namespace porvap::test {
@@ -39,6 +40,8 @@ class FakeHost : public CaseWindowHost {
     const DirectoryConfig& Directories() const override { return directories; }
     SimulationCounter& Simulations() override { return simulations; }
     Prompter& Prompts() override { return prompts; }
+    Desktop& DesktopServices() override { return desktop; }
+    int& ProgressCounter() override { return progressCounter; }
     int ChildWindowCount() const override { return static_cast<int>(windows.size()); }
     TMDIChild* CreateCaseWindow(const std::string& caption) override {
         windows.push_back(std::make_unique<TMDIChild>(*this));
@@ -72,6 +75,8 @@ class FakeHost : public CaseWindowHost {
     DirectoryConfig directories;
     SimulationCounter simulations;
     ScriptedPrompter prompts;
+    ScriptedDesktop desktop;
+    int progressCounter = 25;
     std::vector<std::unique_ptr<TMDIChild>> windows;
     std::vector<std::string> charts;
 };

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
 
 install_missing() {

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include <QCloseEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -42,9 +45,17 @@ constexpr int kInputPageCount = 4;
 }  // namespace
 
 TMDIChild::TMDIChild(CaseWindowHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), engine_(CreateEngine(nullptr)) {
+    : QWidget(parent),
+      host_(host),
+      views_(host.ProgressCounter(),
+             [this](int maximum, int position) {
+                 c_.ProgressBar1->setRange(0, maximum);
+                 c_.ProgressBar1->setValue(position);
+             }),
+      engine_(CreateEngine(&views_)) {
     BuildWindow();
     ConnectCommands();
+    ConnectResults();
     ConnectRules();
     ConnectDateLists();
     c_.layers->InitLayerRows();
@@ -54,7 +65,10 @@ TMDIChild::TMDIChild(CaseWindowHost& host, QWidget* parent)
     c_.PageControl1->setCurrentIndex(0);
 }
 
-TMDIChild::~TMDIChild() = default;
+// The pages go first: their charts draw the result views' data, which the members hold.
+TMDIChild::~TMDIChild() {
+    delete c_.PageControl1;
+}
 
 // The pages and the button bar take the narrow width; the step-by-step panel lies beyond
 // it and shows only when the window is widened.
@@ -66,10 +80,7 @@ void TMDIChild::BuildWindow() {
     c_.PageControl1->addTab(BuildWeatherPage(c_), kPageWeather);
     c_.PageControl1->addTab(BuildSimulationPage(c_), kPageSimulation);
     c_.PageControl1->addTab(BuildReportOptionsPage(c_), kPageReportOptions);
-    for (const ResultPage& page : kResultPages) {
-        const int index = c_.PageControl1->addTab(new QWidget, page.caption);
-        c_.PageControl1->setTabVisible(index, false);
-    }
+    AddResultPages();
 
     auto* body = new QWidget(this);
     auto* column = new QVBoxLayout(body);
@@ -87,7 +98,21 @@ void TMDIChild::BuildWindow() {
     c_.layers->WatchEdits(*exitChecks);
 }
 
+// Hidden until the first run.
+void TMDIChild::AddResultPages() {
+    const std::array<QWidget*, 7> pages = BuildResultPages(c_, views_, this);
+    for (std::size_t i = 0; i < kResultPages.size(); ++i) {
+        const int index = c_.PageControl1->addTab(pages[i], kResultPages[i].caption);
+        c_.PageControl1->setTabVisible(index, false);
+    }
+}
+
 void TMDIChild::ConnectCommands() {
+    connect(c_.Button1, &QPushButton::clicked, this, &TMDIChild::Button1Click);
+    connect(c_.BitBtn1, &QPushButton::clicked, this, &TMDIChild::BitBtn1Click);
+    connect(c_.BitBtn2, &QPushButton::clicked, this, &TMDIChild::BitBtn2Click);
+    connect(c_.Button28, &QPushButton::clicked, this, &TMDIChild::Button28Click);
+    connect(c_.BitBtn3, &QPushButton::clicked, this, &TMDIChild::BitBtn3Click);
     connect(c_.Button2, &QPushButton::clicked, this, &TMDIChild::Button2Click);
     connect(c_.Button8, &QPushButton::clicked, this, &TMDIChild::Button8Click);
     connect(c_.Button26, &QPushButton::clicked, this, &TMDIChild::Button26Click);
@@ -103,8 +128,24 @@ void TMDIChild::ShowResultPages(bool graphical) {
     }
 }
 
+// The frame of a window inside the main window follows its width.
 void TMDIChild::SetStepPanelShown(bool shown) {
-    setFixedWidth(shown ? kWideWidth : kNarrowWidth);
+    const int width = shown ? kWideWidth : kNarrowWidth;
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const int frameMargins = frame ? frame->width() - this->width() : 0;
+    setFixedWidth(width);
+    if (frame && !frame->isMaximized())
+        frame->resize(width + frameMargins, frame->height());
+}
+
+// The run loop further up the stack uses the engine.
+void TMDIChild::closeEvent(QCloseEvent* event) {
+    if (!IsRunInProgress()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    host_.Prompts().Show(kRunningWindowClose, "Porvap 2.0");
+    event->ignore();
 }
 
 QWidget* TMDIChild::Page(const std::string& caption) const {

@@ -1,25 +1,42 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "cases/CaseRecord.h"
 #include "cases/CaseWindowControls.h"
+#include "cases/ResultFiles.h"
+#include "cases/ResultViews.h"
 #include "cases/RunSettings.h"
 
+class QCloseEvent;
 class QLineEdit;
+class QPoint;
 
 namespace porvap {
 
 class CaseWindowHost;
+class ChartView;
+struct FileDialogRequest;
 struct SimulationEngine;
 struct ValidationResult;
+
+inline constexpr const char* kRunningWindowClose =
+    "Simulation running: cancel it before closing the window";
 
 // A simulation case: its inputs on four pages, its own engine, and seven result pages
 // that appear with the first run. The window caption is the case file's path once the
 // case was saved or opened, "Porvap <n>" before.
+//
+// A run is driven from the window's handlers on the user-interface thread, one engine step
+// at a time, letting the window system work after every step: another window's run may
+// start, and must end, inside that loop. A step-by-step run pauses after its warm-up and
+// holds no loop while paused.
 class TMDIChild : public QWidget {
     Q_OBJECT
 
@@ -45,26 +62,82 @@ class TMDIChild : public QWidget {
     // the run settings. On a refused input the user is told, the input's page comes to
     // the front and the input gets the focus. Returns 0 or -1.
     int ValidateAndSetUp();
-    bool IsRunInProgress() const { return false; }
+    // From the start of a run to its end, paused or not: the window must not close.
+    bool IsRunInProgress() const { return running_; }
 
     // "Reports" and "G2 - Profiles" always, the chart pages with graphical output.
     void ShowResultPages(bool graphical);
     void SetStepPanelShown(bool shown);
 
+    // Run, or Cancel while a run is in progress.
+    void Button1Click();
+    // The paused step-by-step run: Proceed, Non-stop, go to the chosen date, Abort.
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void Button28Click();
+    void BitBtn3Click();
+
+    // Exports: the report shown, the selected or all saved profiles, the chart of the
+    // current page to the clipboard or to a file.
+    void Button29Click();
+    void Salvar2Click();
+    void Salvartodos1Click();
+    void Visualizar1Click();
+    void Copiar1Click();
+    void Salvar1Click();
+
     SimulationEngine& Engine() { return *engine_; }
+    const ResultViews& Views() const { return views_; }
     const RunSettings& Settings() const { return settings_; }
     // The page with this tab caption, or nullptr.
     QWidget* Page(const std::string& caption) const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void BuildWindow();
+    void AddResultPages();
     void ConnectCommands();
+    void ConnectResults();
     void ConnectRules();
     void ConnectDateLists();
     void ShowPage(const std::string& caption);
     void FocusControl(const std::string& name);
     void ReportRefusal(const ValidationResult& result, CaseRecord& inputs);
     bool WriteCase(const std::string& path);
+    // Entries of the window's save dialog, which every export and Save As use.
+    enum SaveFilter { kTextFilter = 1, kBitmapFilter = 2, kSimulationFilter = 3 };
+    FileDialogRequest SaveRequest(const std::string& fileName, SaveFilter filter) const;
+
+    // Run control.
+    void BeginRun();
+    void EndRun();
+    void RunNormal();
+    void RunStepByStep();
+    int StepAndYield(int abortCode);
+    void Pause();
+    void EnterNonStop();
+    void LeaveNonStop();
+    void SetPanelEnabled(bool enabled);
+    void FinishStepByStep(int rc);
+    void RestoreAfterStepping(int rc);
+    void FinishRun(int rc);
+    void SetRunCursor(std::optional<Qt::CursorShape> shape);
+    void SetBorderIcons(Qt::WindowFlags flags);
+    Qt::WindowFlags BorderIcons() const;
+
+    // Results.
+    void RefreshViews();
+    void RefreshViewsIfDue();
+    void ShowStepState();
+    void SuggestGoToDate();
+    void ShowReports(std::array<Report, 4> reports);
+    void ShowReport(int index);
+    void ShowSavedProfile(int slot);
+    void PopUpProfileMenu(const QPoint& at);
+    int SelectedProfile() const;
+    ChartView* CurrentChart() const;
 
     // Commands.
     void Button2Click();
@@ -96,8 +169,17 @@ class TMDIChild : public QWidget {
 
     CaseWindowHost& host_;
     CaseWindowControls c_;
+    ResultViews views_;  // the engine's observer: made before it, destroyed after it
     std::unique_ptr<SimulationEngine> engine_;
     RunSettings settings_;
+    std::array<Report, 4> reports_;
+
+    bool running_ = false;
+    bool abortRequested_ = false;
+    bool steppingNonStop_ = false;
+    bool cursorSet_ = false;  // this window's override cursor is on the application's stack
+    Qt::WindowFlags savedBorderIcons_;
+    QElapsedTimer sinceRefresh_;
 };
 
 }  // namespace porvap

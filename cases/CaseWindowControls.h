@@ -4,11 +4,14 @@
 
 #include "cases/DateCombos.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -17,7 +20,26 @@ class QWidget;
 
 namespace porvap {
 
+class ChartView;
 class LayerEditor;
+
+// The result pages' controls.
+struct ResultPageControls {
+    // The charts of the pages G1 to G6: Chart1, Chart2, Chart4, Chart5, Chart3, Chart6.
+    std::array<ChartView*, 6> charts{};
+    QListWidget* ListBox2 = nullptr;  // dates of the saved profiles
+    QPushButton* Button19 = nullptr;
+    QListWidget* ListBox3 = nullptr;  // report titles
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* Button29 = nullptr;
+    QMenu* PopupChart1 = nullptr;  // on every chart
+    QAction* Copiar1 = nullptr;
+    QAction* Salvar1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;  // on ListBox2
+    QAction* Salvar2 = nullptr;
+    QAction* Salvartodos1 = nullptr;
+    QAction* Visualizar1 = nullptr;
+};
 
 // The controls of a case window, named as in the window's layout. The labels listed are
 // those the enabling rules switch together with their controls.
@@ -105,6 +127,8 @@ struct CaseWindowControls {
     DateCombos goTo;  // ComboBox19, ComboBox20, ComboBox21
     QWidget* goToGroup = nullptr;
     QPushButton* Button28 = nullptr;
+
+    ResultPageControls results;
 };
 
 }  // namespace porvap

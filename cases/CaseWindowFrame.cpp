@@ -18,11 +18,14 @@ namespace porvap {
 namespace {
 
 // The temperature and moisture of one climate at the current step of a paused run.
-QGroupBox* ClimateGroup(const QString& title, QLabel*& temperature, QLabel*& moisture) {
+QGroupBox* ClimateGroup(const QString& title, QLabel*& temperature, const char* temperatureName,
+                        QLabel*& moisture, const char* moistureName) {
     QGroupBox* group = MakeGroup(title);
     auto* form = new QFormLayout(group);
     temperature = MakeLabel(QStringLiteral("..."));
+    temperature->setObjectName(temperatureName);
     moisture = MakeLabel(QStringLiteral("..."));
+    moisture->setObjectName(moistureName);
     form->addRow(QObject::tr("Temp.:"), temperature);
     form->addRow(QObject::tr("Moist.:"), moisture);
     return group;
@@ -76,10 +79,10 @@ QWidget* BuildStepPanel(CaseWindowControls& c) {
     c.BitBtn2 = MakeButton("BitBtn2", QObject::tr("Non-stop"));
     c.BitBtn3 = MakeButton("BitBtn3", QObject::tr("Abort"));
     column->addWidget(c.Panel5);
-    column->addWidget(
-        ClimateGroup(QObject::tr("Ext. climate"), c.externalTemperature, c.externalMoisture));
-    column->addWidget(
-        ClimateGroup(QObject::tr("Int. climate"), c.internalTemperature, c.internalMoisture));
+    column->addWidget(ClimateGroup(QObject::tr("Ext. climate"), c.externalTemperature, "Label34",
+                                   c.externalMoisture, "Label35"));
+    column->addWidget(ClimateGroup(QObject::tr("Int. climate"), c.internalTemperature, "Label38",
+                                   c.internalMoisture, "Label39"));
     for (QPushButton* button : {c.BitBtn1, c.BitBtn2, c.BitBtn3}) {
         button->setEnabled(false);
         column->addWidget(button);

@@ -27,15 +27,19 @@ void TMDIChild::Button26Click() {
 // Cancelling the dialog does nothing; a failed write keeps the caption, so that the next
 // Save asks for a name again.
 void TMDIChild::SaveCaseAs(const std::string& defaultName) {
-    FileDialogRequest request;
-    request.directory = host_.Directories().FirstDirectory();
-    request.fileName = defaultName;
-    request.filters = {"Text files|*.txt", "Bitmaps|*.bmp", "Simulations|*.sim", "All files|*.*"};
-    request.filterIndex = 3;
-    request.overwritePrompt = true;
-    const auto path = host_.Prompts().ChooseFileToSave(request);
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest(defaultName, kSimulationFilter));
     if (path && WriteCase(*path))
         setWindowTitle(QString::fromStdString(*path));
+}
+
+FileDialogRequest TMDIChild::SaveRequest(const std::string& fileName, SaveFilter filter) const {
+    FileDialogRequest request;
+    request.directory = host_.Directories().FirstDirectory();
+    request.fileName = fileName;
+    request.filters = {"Text files|*.txt", "Bitmaps|*.bmp", "Simulations|*.sim", "All files|*.*"};
+    request.filterIndex = filter;
+    request.overwritePrompt = true;
+    return request;
 }
 
 bool TMDIChild::WriteCase(const std::string& path) {

@@ -57,12 +57,33 @@ class ResultViews : public EngineObserver {
     void MonthlyLosses(int month, float sensible, float latent) override;
 
   private:
+    // Extremes of one energy chart so far: monthly totals in J/m2 and the latent share.
+    struct EnergyExtremes {
+        double maxTotal, minTotal, maxShare, minShare;
+    };
+    // Start values that the first month replaces.
+    static constexpr EnergyExtremes kGainStart{-999.0, 999.0, 0.0, 100.0};
+    static constexpr EnergyExtremes kLossStart{-999999.0, 999.0, 0.0, 100.0};
+
+    void DrawProfile(std::span<const double> theta, std::span<const double> temperature,
+                     std::size_t nodes);
+    bool IsProfileStep(const std::string& label);
+    void AddFlowPoint(const std::string& label, double latent, double sensible, double mass);
+    void AddMonthlyEnergy(ChartData& chart, EnergyExtremes& extremes, int month, float sensible,
+                          float latent);
+
     std::array<ChartData, 6> charts_;
     ProfileStore store_;
     RunSettings settings_;
     int& progressCounter_;
     std::function<void(int, int)> progressBar_;
-    // Trackers of the running charts are private members of the implementation.
+    int situationSteps_ = 0;  // G3 steps since its last point
+    int situationPoint_ = 0;
+    int flowPoint_ = 0;
+    double flowMax_ = 0.0, flowMin_ = 0.0;  // W/m2
+    EnergyExtremes gain_ = kGainStart, loss_ = kLossStart;
+    int plotCountdown_ = 0;       // h since the last profile of the time interval
+    std::string intervalMarker_;  // empty while the time interval is being sampled
 };
 
 }  // namespace porvap

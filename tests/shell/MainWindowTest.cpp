@@ -1,10 +1,13 @@
 #include <QEnterEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
+#include "cases/CaseWindow.h"
 
 namespace porvap::test {
 namespace {
@@ -154,6 +157,32 @@ TEST_F(MainWindowTest, ClosingIsRefusedWhileASimulationRuns) {
     EXPECT_EQ(form->Catalog().Count(), 0);
     const std::string here = form->Directories().FirstDirectory();
     EXPECT_EQ(test::ReadFile("config.cfg"), here + "\n" + here + "\n");
+}
+
+// The run loop of the case window is further up the stack while the command comes.
+TEST_F(MainWindowTest, CloseCannotCloseACaseWindowWhileItRuns) {
+    CopyBundledData();
+    Start();
+    Action("FileNewItem")->trigger();
+    TMDIChild* child = form->ActiveCaseWindow();
+    ASSERT_NE(child, nullptr);
+    auto* run = child->findChild<QPushButton*>("Button1");
+    QTimer::singleShot(0, child, [&] {
+        Action("FileCloseItem")->trigger();
+        Action("FileExitItem")->trigger();
+        EXPECT_EQ(form->ChildWindowCount(), 1);
+        EXPECT_TRUE(child->IsRunInProgress());
+        run->click();  // Cancel
+    });
+    run->click();
+    EXPECT_EQ(Shown(0), std::string(kCaseWindowRunning) + " | Porvap 2.0");
+    EXPECT_EQ(Shown(1), "There are simulations running! | Porvap");
+    EXPECT_EQ(Shown(2), "Execution aborted by user | Porvap 2.0");
+    EXPECT_TRUE(form->isVisible());
+
+    Action("FileCloseItem")->trigger();
+    Settle();
+    EXPECT_EQ(form->ChildWindowCount(), 0);
 }
 
 TEST_F(MainWindowTest, OptionsCommandsSayTheyAreNotAvailableYet) {

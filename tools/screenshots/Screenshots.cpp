@@ -1,13 +1,21 @@
 // Pictures of the program for the documentation. Run it with QT_QPA_PLATFORM=offscreen in a
 // working directory holding a copy of data/; the PNGs go to the directory given as the
 // argument (default "screenshots"):
-//   main-<page>.png  the main window with a new case window on each of its input pages
-//   about.png        the about box
+//   main-<page>.png    the main window with a new case window on each of its input pages
+//   result-<page>.png  the main window with cases/wall-level0.sim after a year's run, on
+//                      each of its result pages
+//   about.png          the about box
+// With "--time CASE.sim" it only opens the case, runs it with the window's charts and
+// prints how long the run took, from pressing Run until the button reads "Run" again.
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "cases/CaseWindow.h"
@@ -20,6 +28,7 @@ namespace {
 
 constexpr QSize kWindowSize(1280, 800);
 constexpr int kInputPages = 4;
+constexpr const char* kResultCase = "cases/wall-level0.sim";
 
 // "Report Opt." becomes "report-opt".
 QString FileStem(const QString& pageTitle) {
@@ -66,6 +75,69 @@ bool SaveInputPages(porvap::TMainForm& window, const QDir& out) {
     return saved;
 }
 
+// The case in a new window of the main window, as the Open command shows it.
+porvap::TMDIChild* OpenCase(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter,
+                            const char* path) {
+    prompter.files.push_back(path);
+    window.FileOpenItemClick();
+    porvap::TMDIChild* child = window.ActiveCaseWindow();
+    if (!child)
+        std::fprintf(stderr, "could not open %s\n", path);
+    return child;
+}
+
+// Seconds from pressing Run until the run is over.
+double RunCase(porvap::TMDIChild& child) {
+    auto* run = child.findChild<QPushButton*>("Button1");
+    QElapsedTimer clock;
+    clock.start();
+    run->click();
+    const double seconds = 1e-3 * static_cast<double>(clock.elapsed());
+    if (run->text() != "Run")
+        std::fprintf(stderr, "the run has not ended\n");
+    return seconds;
+}
+
+// G2 shows the profile in the middle of the list, as after a click on it.
+void ShowMiddleProfile(porvap::TMDIChild& child) {
+    auto* profiles = child.findChild<QListWidget*>("ListBox2");
+    if (profiles && profiles->count() > 0)
+        profiles->setCurrentRow(profiles->count() / 2);
+}
+
+bool SaveResultPages(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter,
+                     const QDir& out) {
+    porvap::TMDIChild* child = OpenCase(window, prompter, kResultCase);
+    if (!child)
+        return false;
+    RunCase(*child);
+    ShowMiddleProfile(*child);
+    auto* pages = child->findChild<QTabWidget*>();
+    bool saved = true;
+    for (int page = kInputPages; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        const QString name = "result-" + FileStem(pages->tabText(page)) + ".png";
+        saved = Save(window, out.filePath(name)) && saved;
+    }
+    return saved;
+}
+
+void PrintMessages(const porvap::ScriptedPrompter& prompter) {
+    for (const auto& shown : prompter.shown) {
+        std::fprintf(stderr, "message: %s (%s)\n", shown.text.c_str(), shown.caption.c_str());
+    }
+}
+
+int TimeRun(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter, const char* path) {
+    porvap::TMDIChild* child = OpenCase(window, prompter, path);
+    if (!child)
+        return 1;
+    Settle();
+    std::printf("window run: %.3f s\n", RunCase(*child));
+    PrintMessages(prompter);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,8 +145,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(porvap::kProgramCaption);
     QApplication::setWindowIcon(porvap::ApplicationIcon());
     std::setlocale(LC_NUMERIC, "C");
-    const QDir out(argc > 1 ? argv[1] : "screenshots");
-    if (!QDir().mkpath(out.path())) {
+    const bool timing = argc > 2 && std::strcmp(argv[1], "--time") == 0;
+    const QDir out(argc > 1 && !timing ? argv[1] : "screenshots");
+    if (!timing && !QDir().mkpath(out.path())) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
         return 1;
     }
@@ -85,14 +158,15 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no materials: run this in a copy of data/\n");
     window.resize(kWindowSize);
     window.show();
+    if (timing)
+        return TimeRun(window, prompter, argv[2]);
     bool saved = SaveInputPages(window, out);
+    window.FileCloseItemClick();
+    saved = SaveResultPages(window, prompter, out) && saved;
 
     window.HelpAboutItemClick();
     saved = Save(window.AboutBox(), out.filePath("about.png")) && saved;
     window.AboutBox().close();
-
-    for (const auto& shown : prompter.shown) {
-        std::fprintf(stderr, "message: %s (%s)\n", shown.text.c_str(), shown.caption.c_str());
-    }
+    PrintMessages(prompter);
     return saved ? 0 : 1;
 }

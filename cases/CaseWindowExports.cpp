@@ -1,0 +1,74 @@
+#include <QPlainTextEdit>
+
+#include "cases/CaseValidation.h"
+#include "cases/CaseWindow.h"
+#include "cases/CaseWindowHost.h"
+#include "ui/ChartView.h"
+#include "ui/Desktop.h"
+#include "ui/Prompter.h"
+
+namespace porvap {
+
+namespace {
+
+constexpr const char* kReportNotWritten = "File could not be opened";
+constexpr const char* kProfileNotWritten = "File could not be opened for reading";
+constexpr const char* kViewerFile = "temp.txt";  // in the working directory
+constexpr const char* kViewerNotStarted = "The text viewer could not be started";
+constexpr const char* kNotCopied = "Error copying data to clipboard";
+constexpr const char* kBitmapNotSaved = "Error saving bitmap!";
+
+}  // namespace
+
+void TMDIChild::Button29Click() {
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest("relat1.txt", kTextFilter));
+    if (path && !WriteReport(*path, c_.results.Memo1->toPlainText().toStdString()))
+        host_.Prompts().Show(kReportNotWritten, kErrorCaption);
+}
+
+void TMDIChild::Salvar2Click() {
+    const int slot = SelectedProfile();
+    if (slot < 0)
+        return;
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest("perfil.txt", kTextFilter));
+    if (path && !WriteProfile(*path, views_.Profiles(), slot))
+        host_.Prompts().Show(kProfileNotWritten, kErrorCaption);
+}
+
+// The default name is that of the engine's own profile output: choosing it replaces it.
+void TMDIChild::Salvartodos1Click() {
+    if (views_.Profiles().Count() == 0)
+        return;
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest("perfis.txt", kTextFilter));
+    if (path && !WriteAllProfiles(*path, views_.Profiles()))
+        host_.Prompts().Show(kProfileNotWritten, kErrorCaption);
+}
+
+void TMDIChild::Visualizar1Click() {
+    const int slot = SelectedProfile();
+    if (slot < 0)
+        return;
+    if (!WriteProfile(kViewerFile, views_.Profiles(), slot)) {
+        host_.Prompts().Show(kProfileNotWritten, kErrorCaption);
+        return;
+    }
+    if (!host_.DesktopServices().OpenInTextViewer(kViewerFile))
+        host_.Prompts().Show(kViewerNotStarted, kErrorCaption);
+}
+
+void TMDIChild::Copiar1Click() {
+    ChartView* chart = CurrentChart();
+    if (chart && !host_.DesktopServices().CopyImage(chart->Image()))
+        host_.Prompts().Show(kNotCopied, kErrorCaption);
+}
+
+void TMDIChild::Salvar1Click() {
+    ChartView* chart = CurrentChart();
+    if (!chart)
+        return;
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest("graf1.bmp", kBitmapFilter));
+    if (path && !chart->Save(QString::fromStdString(*path)))
+        host_.Prompts().Show(kBitmapNotSaved, kErrorCaption);
+}
+
+}  // namespace porvap

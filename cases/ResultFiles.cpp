@@ -1,0 +1,101 @@
+#include "cases/ResultFiles.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cases/ProfileStore.h"
+#include "climate/TextFiles.h"
+#include "shell/Messages.h"
+
+namespace porvap {
+
+namespace {
+
+constexpr std::size_t kMaxLine = 5000;  // characters kept of one report line
+
+void SkipRestOfLine(std::FILE* file) {
+    int c = 0;
+    while ((c = std::fgetc(file)) != EOF && c != '\n') {
+    }
+}
+
+// The file's lines, each cut to kMaxLine characters and ended by '\n'.
+std::string ReadReport(std::FILE* file) {
+    std::string text;
+    char buffer[kMaxLine + 2];  // the line, its '\n' and the terminator
+    while (std::fgets(buffer, sizeof buffer, file)) {
+        std::string line = buffer;
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        else
+            SkipRestOfLine(file);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        line.resize(std::min(line.size(), kMaxLine));
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+void WriteNodes(std::FILE* file, const ProfileStore::Profile& profile) {
+    for (std::size_t i = 0; i < profile.temperature.size(); ++i)
+        std::fprintf(file, "%d %lf %lf\n", static_cast<int>(i), profile.temperature[i],
+                     profile.theta[i]);
+}
+
+}  // namespace
+
+std::array<Report, 4> LoadReports(MessageSink& messages) {
+    std::array<Report, 4> reports{
+        {{"Averages", {}}, {"Ext. Coef.", {}}, {"Int. Coef.", {}}, {"Mass and heat", {}}}};
+    const char* const files[] = {"arq.txt", "hext.txt", "hint.txt", "flux.txt"};
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const FileHandle file = OpenFile(files[i], "r");
+        if (!file) {
+            messages.Show("File could not be opened", "Error!");
+            continue;
+        }
+        reports[i].text = ReadReport(file.get());
+    }
+    return reports;
+}
+
+bool WriteReport(const std::string& path, const std::string& text) {
+    FileHandle file = OpenFile(path, "w");
+    if (!file)
+        return false;
+    for (std::size_t begin = 0; begin < text.size();) {
+        const std::size_t end = std::min(text.find('\n', begin), text.size());
+        std::fprintf(file.get(), "%s\n", text.substr(begin, end - begin).c_str());
+        begin = end + 1;
+    }
+    return FinishWriting(file);
+}
+
+bool WriteProfile(const std::string& path, const ProfileStore& store, int slot) {
+    if (slot < 0 || slot >= store.Count())
+        return false;
+    FileHandle file = OpenFile(path, "w");
+    if (!file)
+        return false;
+    const ProfileStore::Profile& profile = store.At(slot);
+    std::fprintf(file.get(), "%d\n", store.NodeCount());
+    std::fprintf(file.get(), "%s\n", profile.label.c_str());
+    WriteNodes(file.get(), profile);
+    return FinishWriting(file);
+}
+
+bool WriteAllProfiles(const std::string& path, const ProfileStore& store) {
+    FileHandle file = OpenFile(path, "w");
+    if (!file)
+        return false;
+    std::fprintf(file.get(), "%d %d\n", store.Count(), store.NodeCount());
+    for (int k = 0; k < store.Count(); ++k) {
+        std::fprintf(file.get(), "%s\n", store.At(k).label.c_str());
+        WriteNodes(file.get(), store.At(k));
+    }
+    return FinishWriting(file);
+}
+
+}  // namespace porvap

@@ -1,0 +1,134 @@
+#include "climate/PsychroChartWindow.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "climate/PsychroChartPainter.h"
+#include "ui/Desktop.h"
+#include "ui/Prompter.h"
+
+namespace porvap {
+
+TForm5::TForm5(const std::string& climateFile, Prompter& prompts, Desktop& desktop,
+               const std::string& firstDirectory, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), desktop_(desktop), firstDirectory_(firstDirectory) {
+    setObjectName("Form5");
+    setWindowTitle(QString::fromStdString(climateFile));
+    BuildWindow();
+    auto points = ReadPsychroPoints(climateFile);
+    if (!points) {
+        prompts_.Show(kChartFileUnreadable, kChartErrorCaption);
+        return;
+    }
+    opened_ = true;
+    points_ = std::move(*points);
+    tables_ = ComputePsychroTables(kChartPressure);
+    DrawChart();
+}
+
+void TForm5::BuildWindow() {
+    Image1 = new QLabel;
+    Image1->setObjectName("Image1");
+    Image1->setFixedSize(kImageWidth, kImageHeight);
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Button1 = new QPushButton(tr("&Save..."));
+    Button1->setObjectName("Button1");
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Salvar1 = PopupMenu1->addAction(tr("&Save..."));
+    Salvar1->setObjectName("Salvar1");
+    Copiar1 = PopupMenu1->addAction(tr("&Copy"));
+    Copiar1->setObjectName("Copiar1");
+
+    auto* page = new QWidget;
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(Image1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    pageLayout->addLayout(buttons);
+    pageLayout->addStretch();
+    auto* pages = new QTabWidget;
+    pages->setObjectName("PageControl1");
+    pages->addTab(page, tr("Psychromethric Chart"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    connect(Salvar1, &QAction::triggered, this, &TForm5::Button1Click);
+    connect(Copiar1, &QAction::triggered, this, &TForm5::Copiar1Click);
+    connect(Image1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(Image1->mapToGlobal(at)); });
+}
+
+void TForm5::DrawChart() {
+    const QSize size = Image1->contentsRect().size();
+    geometry_ = MakeChartGeometry(size.width(), size.height());
+    background_ = palette().color(QPalette::Button);
+    chart_ = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&chart_);
+    painter.setFont(font());
+    PaintPsychroChart(painter, geometry_, tables_, points_, background_);
+    painter.end();
+    Image1->setPixmap(QPixmap::fromImage(chart_));
+}
+
+bool TForm5::SaveChart(const std::string& path) const {
+    const QString name = QString::fromStdString(path);
+    const QString extension = QFileInfo(name).suffix().toLower();
+    if (extension == "svg")
+        return WriteSvg(name);
+    return chart_.save(name, extension == "png" ? "PNG" : "BMP");
+}
+
+// Drawn again rather than traced from the bitmap, so the drawing stays vector.
+bool TForm5::WriteSvg(const QString& path) const {
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(chart_.size());
+    generator.setViewBox(QRect(QPoint(0, 0), chart_.size()));
+    generator.setResolution(chart_.logicalDpiX());
+    generator.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return false;
+    painter.setFont(font());
+    PaintPsychroChart(painter, geometry_, tables_, points_, background_);
+    painter.end();
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const bool written = file.write(svg.data()) == svg.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+void TForm5::Button1Click() {
+    FileDialogRequest request;
+    request.directory = firstDirectory_;
+    request.fileName = kChartDefaultFile;
+    request.filters = {"Bitmaps|*.bmp", "PNG images|*.png", "SVG drawings|*.svg", "All files|*.*"};
+    request.overwritePrompt = true;
+    const auto path = prompts_.ChooseFileToSave(request);
+    if (path && !SaveChart(*path))
+        prompts_.Show(kChartNotSaved, kChartErrorCaption);
+}
+
+void TForm5::Copiar1Click() {
+    if (!desktop_.CopyImage(chart_))
+        prompts_.Show(kChartNotCopied, kChartErrorCaption);
+}
+
+}  // namespace porvap

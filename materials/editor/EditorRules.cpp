@@ -1,0 +1,42 @@
+#include "materials/editor/EditorRules.h"
+
+#include <filesystem>
+
+#include "climate/TextFiles.h"
+#include "materials/MaterialCatalog.h"
+
+namespace porvap {
+namespace {
+
+bool IsWorkingDirectory(const std::string& directory) {
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return !error && std::filesystem::equivalent(NativePath(directory), current, error);
+}
+
+}  // namespace
+
+std::string CatalogPathFor(const std::string& file, const std::string& firstDirectory) {
+    const auto cut = file.find_last_of("/\\");
+    if (cut == std::string::npos)
+        return file;
+    const std::string directory = file.substr(0, cut + 1);
+    if (directory != firstDirectory || !IsWorkingDirectory(directory))
+        return file;
+    return file.substr(cut + 1);
+}
+
+std::string MaterialNameProblem(const std::string& name) {
+    if (name.size() > kCatalogNameColumns)
+        return "Material name too long: at most " + std::to_string(kCatalogNameColumns) +
+               " characters";
+    if (name.find('=') != std::string::npos)
+        return "A material name can't contain \"=\"";
+    return {};
+}
+
+bool CatalogFileWritable() {
+    return static_cast<bool>(OpenFile(MaterialCatalog::kCatalogFile, "a"));
+}
+
+}  // namespace porvap

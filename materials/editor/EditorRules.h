@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace porvap {
+
+// The path by which the catalog refers to a chosen material file: the bare file name when
+// the file lies in the first directory and that directory is the working directory (the
+// catalog's relative paths are taken from there), otherwise the path as given. Both '/'
+// and '\' end a directory.
+std::string CatalogPathFor(const std::string& file, const std::string& firstDirectory);
+
+// Why the catalog could not keep `name` as typed, or empty when it can: the catalog file
+// gives a name 40 columns and the catalog list ends a name at its first '='.
+std::string MaterialNameProblem(const std::string& name);
+
+// Whether the catalog file can take a change (it is opened for appending, as changes are).
+bool CatalogFileWritable();
+
+}  // namespace porvap

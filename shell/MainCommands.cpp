@@ -4,6 +4,8 @@
 
 #include "cases/CaseFile.h"
 #include "cases/CaseWindow.h"
+#include "materials/editor/MaterialsEditor.h"
+#include "materials/viewer/PropertyViewer.h"
 #include "shell/AboutBox.h"
 #include "shell/ChildWindowArea.h"
 #include "shell/MainWindow.h"
@@ -72,15 +74,21 @@ void TMainForm::FileExitItemClick() {
 }
 
 void TMainForm::a1Click() {
-    NotAvailableYet();
+    materialsEditor_->show();
+    materialsEditor_->raise();
+    materialsEditor_->activateWindow();
 }
 
 void TMainForm::Materiais1Click() {
-    NotAvailableYet();
+    FileDialogRequest request;
+    request.directory = directories_.FirstDirectory();
+    request.filters = {"All files (*.*)|*.*", "Porvap files (*.PVH)|*.pvh"};
+    request.filterIndex = 2;
+    if (const auto file = prompter_.ChooseFileToOpen(request)) OpenPsychrometricChart(*file);
 }
 
 void TMainForm::VisualizarMateriais1Click() {
-    NotAvailableYet();
+    AddChildWindow(new TForm7(catalog_, directories_, prompter_, *desktop_));
 }
 
 void TMainForm::WindowCascadeItemClick() {

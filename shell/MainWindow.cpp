@@ -6,6 +6,8 @@
 #include <QStatusBar>
 
 #include "cases/CaseWindow.h"
+#include "climate/PsychroChartWindow.h"
+#include "materials/editor/MaterialsEditor.h"
 #include "shell/AboutBox.h"
 #include "shell/ChildWindowArea.h"
 #include "ui/HelpBrowser.h"
@@ -47,6 +49,9 @@ void TMainForm::Construct() {
     BuildMenus();
     BuildToolBar();
     aboutBox_ = std::make_unique<TAboutBox>(this);
+    // No Qt parent: the editor disables the main window while it shows.
+    materialsEditor_ =
+        std::make_unique<TForm2>(catalog_, directories_, simulations_, prompter_, this);
     directories_.Read();
     FormCreate();
 }
@@ -71,8 +76,13 @@ TMDIChild* TMainForm::CreateCaseWindow(const std::string& caption) {
     return child;
 }
 
-void TMainForm::OpenPsychrometricChart(const std::string&) {
-    NotAvailableYet();
+void TMainForm::OpenPsychrometricChart(const std::string& climateFile) {
+    auto* chart = new TForm5(climateFile, prompter_, *desktop_, directories_.FirstDirectory());
+    if (!chart->Opened()) {  // the chart has told the user why
+        delete chart;
+        return;
+    }
+    AddChildWindow(chart);
 }
 
 QMdiSubWindow* TMainForm::AddChildWindow(QWidget* child) {
@@ -109,7 +119,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // Case windows keep pointers to the catalog's records.
+    // Case windows and viewers refer to the catalog's records.
+    materialsEditor_->close();
     area_->closeAllSubWindows();
     if (ChildWindowCount() > 0) {
         event->ignore();
@@ -140,10 +151,6 @@ bool TMainForm::RefuseClose(QObject* watched) {
         return false;
     prompter_.Show(kCaseWindowRunning, kProgramCaption);
     return true;
-}
-
-void TMainForm::NotAvailableYet() {
-    prompter_.Show(kNotAvailableYet, kProgramCaption);
 }
 
 }  // namespace porvap

@@ -24,12 +24,12 @@ namespace porvap {
 class ChildWindowArea;
 class HelpBrowser;
 class TAboutBox;
+class TForm2;
 
 inline constexpr const char* kProgramCaption = "Porvap 2.0";
 inline constexpr const char* kSimulationsRunning = "There are simulations running!";
 inline constexpr const char* kCaseWindowRunning =
     "Simulation running: cancel it before closing the window";
-inline constexpr const char* kNotAvailableYet = "This command is not available yet";
 inline constexpr const char* kManualMissing = "The user manual (manual.html) was not found";
 inline constexpr const char* kDefaultCaseFile = "simul.sim";
 
@@ -97,7 +97,6 @@ class TMainForm : public QMainWindow, public CaseWindowHost {
     void BuildToolBar();
     void RebuildWindowList();
     bool RefuseClose(QObject* watched);
-    void NotAvailableYet();
 
     std::unique_ptr<Prompter> ownedPrompter_;
     Prompter& prompter_;
@@ -113,6 +112,7 @@ class TMainForm : public QMainWindow, public CaseWindowHost {
     std::vector<QAction*> childActions_;
     std::vector<QToolButton*> childButtons_;
     std::unique_ptr<TAboutBox> aboutBox_;
+    std::unique_ptr<TForm2> materialsEditor_;
     std::unique_ptr<HelpBrowser> help_;
 };
 

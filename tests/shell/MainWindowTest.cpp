@@ -185,17 +185,20 @@ TEST_F(MainWindowTest, CloseCannotCloseACaseWindowWhileItRuns) {
     EXPECT_EQ(form->ChildWindowCount(), 0);
 }
 
-TEST_F(MainWindowTest, OptionsCommandsSayTheyAreNotAvailableYet) {
+TEST_F(MainWindowTest, OptionsCommandsOpenTheirWindows) {
     Start();
-    Action("a1")->trigger();
-    Action("CartaPsicromtrica1")->trigger();
     Action("VisualizarMateriais1")->trigger();
-    form->OpenPsychrometricChart("floext.pvh");
-    ASSERT_EQ(prompter.shown.size(), 4u);
-    for (const auto& shown : prompter.shown) {
-        EXPECT_EQ(shown.text, "This command is not available yet");
-        EXPECT_EQ(shown.caption, "Porvap 2.0");
-    }
+    EXPECT_EQ(form->ChildWindowCount(), 1);
+    prompter.files.push_back(std::nullopt);
+    Action("CartaPsicromtrica1")->trigger();
+    EXPECT_EQ(form->ChildWindowCount(), 1);  // cancelled
+    ASSERT_FALSE(prompter.dialogs.empty());
+    EXPECT_EQ(prompter.dialogs.back().filterIndex, 2);
+    form->OpenPsychrometricChart("missing.pvh");
+    EXPECT_EQ(form->ChildWindowCount(), 1);  // unreadable: a message, no window
+    EXPECT_FALSE(prompter.shown.empty());
+    Action("a1")->trigger();
+    EXPECT_FALSE(form->isEnabled());  // the materials editor is active
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndHints) {

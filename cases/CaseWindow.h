@@ -130,6 +130,7 @@ class TMDIChild : public QWidget {
     // Results.
     void RefreshViews();
     void RefreshViewsIfDue();
+    void SyncProfileList();
     void ShowStepState();
     void SuggestGoToDate();
     void ShowReports(std::array<Report, 4> reports);

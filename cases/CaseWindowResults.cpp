@@ -15,8 +15,8 @@ namespace porvap {
 
 namespace {
 
-// During a run the charts and the profile list are redrawn at most this often, ms: drawing
-// after every step would cost more than the step.
+// During a run the charts and the profile list are redrawn at most this often, ms: redrawing
+// a chart costs far more than a time step.
 constexpr qint64 kRefreshInterval = 100;
 
 void ShowValue(QLabel* label, double value) {
@@ -36,6 +36,10 @@ void TMDIChild::ConnectResults() {
         c_.results.PopupMenu1->popup(button->mapToGlobal(QPoint(0, button->height())));
     });
     connect(r.ListBox3, &QListWidget::currentRowChanged, this, &TMDIChild::ShowReport);
+    connect(c_.PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (ChartView* chart = CurrentChart())
+            chart->Refresh();
+    });
     connect(r.Button29, &QPushButton::clicked, this, &TMDIChild::Button29Click);
     connect(r.Salvar2, &QAction::triggered, this, &TMDIChild::Salvar2Click);
     connect(r.Salvartodos1, &QAction::triggered, this, &TMDIChild::Salvartodos1Click);
@@ -44,20 +48,28 @@ void TMDIChild::ConnectResults() {
     connect(r.Salvar1, &QAction::triggered, this, &TMDIChild::Salvar1Click);
 }
 
-// The profile list grows with the store.
 void TMDIChild::RefreshViews() {
     for (ChartView* chart : c_.results.charts)
         chart->Refresh();
+    SyncProfileList();
+    sinceRefresh_.start();
+}
+
+// Charts on hidden pages wait for their page to be shown or for the run to stop.
+void TMDIChild::RefreshViewsIfDue() {
+    if (sinceRefresh_.isValid() && sinceRefresh_.elapsed() < kRefreshInterval)
+        return;
+    if (ChartView* chart = CurrentChart())
+        chart->Refresh();
+    SyncProfileList();
+    sinceRefresh_.start();
+}
+
+void TMDIChild::SyncProfileList() {
     QListWidget* list = c_.results.ListBox2;
     const ProfileStore& store = views_.Profiles();
     for (int k = list->count(); k < store.Count(); ++k)
         list->addItem(QString::fromStdString(store.At(k).label));
-    sinceRefresh_.start();
-}
-
-void TMDIChild::RefreshViewsIfDue() {
-    if (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kRefreshInterval)
-        RefreshViews();
 }
 
 void TMDIChild::ShowStepState() {

@@ -46,7 +46,6 @@ void TMDIChild::Button1Click() {
     ShowResultPages(settings_.graphicalOutput);
     views_.ResetResultViews(settings_, engine_->NodeCount());
     c_.results.ListBox2->clear();
-    RefreshViews();
     BeginRun();
     if (settings_.stepByStep)
         RunStepByStep();

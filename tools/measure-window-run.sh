@@ -33,9 +33,11 @@ for _ in $(seq "$repeats"); do
     runner_times+=("$({ time "$runner" "$case_file" >/dev/null 2>&1; } 2>&1)")
     output=$(mktemp)
     process_times+=("$({ time QT_QPA_PLATFORM=offscreen "$window" --time "$case_file" \
-        >"$output" 2>/dev/null; } 2>&1)")
-    window_times+=("$(awk '/^window run:/ { print $3 }' "$output")")
+        >"$output" 2>/dev/null || true; } 2>&1 | tail -n 1)")
+    seconds=$(awk '/^window run:/ { print $3 }' "$output")
     rm -f "$output"
+    [ -n "$seconds" ] || { echo "the window run did not finish" >&2; exit 1; }
+    window_times+=("$seconds")
 done
 
 runner_best=$(minimum "${runner_times[@]}")

@@ -172,10 +172,6 @@ TEST_F(ExportsTest, RightClickingAProfileSelectsAndShowsItAndOpensTheMenu) {
         << "the chart is redrawn";
     menu->close();
 
-    QStringList captions;
-    for (const QAction* action : menu->actions())
-        captions << action->text();
-    EXPECT_EQ(captions, QStringList({"&Save...", "Save &all...", "&Visualize"}));
     auto* options = Control<QPushButton>(*window_, "Button19");
     EXPECT_EQ(options->text(), "Options...");
     EXPECT_EQ(options->toolTip(), "Try right-clicking the listbox above...");
@@ -186,10 +182,6 @@ TEST_F(ExportsTest, RightClickingAProfileSelectsAndShowsItAndOpensTheMenu) {
 
 TEST_F(ExportsTest, EveryChartOpensTheChartMenuOnARightClick) {
     auto* menu = Control<QMenu>(*window_, "PopupChart1");
-    QStringList captions;
-    for (const QAction* action : menu->actions())
-        captions << action->text();
-    EXPECT_EQ(captions, QStringList({"&Copy", "&Save..."}));
     for (const char* name : {"Chart1", "Chart2", "Chart3", "Chart4", "Chart5", "Chart6"}) {
         emit Control<ChartView>(*window_, name)->customContextMenuRequested(QPoint(10, 10));
         EXPECT_TRUE(menu->isVisible()) << name;

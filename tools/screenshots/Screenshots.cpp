@@ -45,9 +45,12 @@ QString FileStem(const QString& pageTitle) {
     return stem;
 }
 
+// Without an event loop running, replaced chart parts would stay on the picture until
+// their deferred deletion.
 void Settle() {
     for (int k = 0; k < 5; ++k) {
         QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
@@ -101,8 +104,10 @@ double RunCase(porvap::TMDIChild& child) {
 // G2 shows the profile in the middle of the list, as after a click on it.
 void ShowMiddleProfile(porvap::TMDIChild& child) {
     auto* profiles = child.findChild<QListWidget*>("ListBox2");
-    if (profiles && profiles->count() > 0)
-        profiles->setCurrentRow(profiles->count() / 2);
+    if (!profiles || profiles->count() == 0)
+        return;
+    profiles->setCurrentRow(profiles->count() / 2);
+    profiles->scrollToItem(profiles->currentItem(), QAbstractItemView::PositionAtCenter);
 }
 
 bool SaveResultPages(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter,

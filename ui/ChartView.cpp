@@ -132,10 +132,11 @@ ChartView::ChartView(const ChartData& data, QWidget* parent) : QChartView(parent
     setChart(chart);
     AddAxis(*chart, Qt::AlignLeft, new QValueAxis);
     AddAxis(*chart, Qt::AlignRight, new QValueAxis);
-    // How many tick labels fit depends on the plot's size.
+    // How many tick labels fit depends on the plot's size. The refit is queued: refitting
+    // changes the axes, which moves the plot area again, and must not recurse.
     connect(chart, &QChart::plotAreaChanged, this, [this] {
         drawnRevision_ = -1;
-        Refresh();
+        QMetaObject::invokeMethod(this, &ChartView::Refresh, Qt::QueuedConnection);
     });
     resize(kDefaultSize);
     Refresh();

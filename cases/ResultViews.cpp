@@ -38,6 +38,14 @@ void ResultViews::ResetResultViews(const RunSettings& settings, int nodeCount) {
     plotCountdown_ = settings.plottingCounter;
     intervalMarker_ = settings.profileStart;
 
+    // The behaviour chart starts every run on its default axes, empty.
+    ChartData& behaviour = charts_[kBehaviour];
+    if (settings.graphicalOutput) {
+        SetAxis(behaviour, behaviour.left, {20.0, 40.0, 2.0});
+        SetAxis(behaviour, behaviour.right, {0.0, 10.0, 1.0});
+        ClearAll(behaviour);
+    }
+
     ChartData& profiles = charts_[kProfiles];
     ClearAll(profiles);
     SetAxis(profiles, profiles.bottom, {0.0, nodeCount - 1.0, 1.0});

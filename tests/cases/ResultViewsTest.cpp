@@ -114,7 +114,7 @@ TEST_F(ResultViewsTest, WarmupRangesRescaleBehaviourProfilesAndSituation) {
 TEST_F(ResultViewsTest, WarmupWithoutStepsKeepsTheAxes) {
     Reset();
     views_.SetRunRanges(-1.0f, -999.0f, 100.0f, 999.0f);
-    ExpectAxis(Chart(ResultViews::kBehaviour).left, 20, 40, 0);
+    ExpectAxis(Chart(ResultViews::kBehaviour).left, 20, 40, 2);  // as the Run button set it
     ExpectAxis(Chart(ResultViews::kSituation).right, 0, 10, 0);
 }
 

@@ -188,7 +188,7 @@ Check ReadRecord(CaseFileReader& in, CaseRecord& record) {
 }  // namespace
 
 int ReadCaseFile(const std::string& path, CaseRecord& record, std::string& message) {
-    const FileHandle file = OpenFile(path, "r");
+    const FileHandle file = OpenDataFile(path);
     if (!file) {
         message = kCaseFileNotOpened;
         return -1;

@@ -2,7 +2,7 @@
 #include <initializer_list>
 
 #include "cases/CaseFile.h"
-#include "climate/TextFiles.h"
+#include "climate/FileReplacement.h"
 
 namespace porvap {
 
@@ -12,7 +12,13 @@ class CaseFileWriter {
   public:
     explicit CaseFileWriter(std::FILE* file) : file_(file) {}
 
-    void Text(const std::string& text) { std::fprintf(file_, "%s\n", text.c_str()); }
+    // The whole text, zero bytes included: cut at one, a text right after a numeric line
+    // could come out empty, which the reader passes over, reading every later line out of
+    // place.
+    void Text(const std::string& text) {
+        std::fwrite(text.data(), 1, text.size(), file_);
+        std::fputc('\n', file_);
+    }
 
     void Texts(std::initializer_list<const std::string*> texts) {
         for (const std::string* text : texts)
@@ -82,15 +88,14 @@ void WriteReports(CaseFileWriter& out, const CaseRecord& r) {
 }  // namespace
 
 int WriteCaseFile(const std::string& path, const CaseRecord& record) {
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return -1;
-    CaseFileWriter out(file.get());
-    WriteElement(out, record);
-    WriteClimate(out, record);
-    WriteSimulation(out, record);
-    WriteReports(out, record);
-    return FinishWriting(file) ? 0 : -1;
+    const bool written = ReplaceFile(path, [&record](std::FILE* file) {
+        CaseFileWriter out(file);
+        WriteElement(out, record);
+        WriteClimate(out, record);
+        WriteSimulation(out, record);
+        WriteReports(out, record);
+    });
+    return written ? 0 : -1;
 }
 
 }  // namespace porvap

@@ -81,7 +81,7 @@ bool ReadRecord(std::FILE* file, int layout, ClimateRecord& record) {
 }  // namespace
 
 int DetectClimateLayout(const std::string& path) {
-    const FileHandle file = OpenFile(path, "r");
+    const FileHandle file = OpenDataFile(path);
     if (!file)
         return -1;
     return LayoutForGaps(CountFirstLineGaps(file.get()));

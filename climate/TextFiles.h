@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -23,6 +25,18 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 // Opens a data file in C stdio (the formats are printf and scanf formats), either separator.
 inline FileHandle OpenFile(const std::string& path, const char* mode) {
     return FileHandle(std::fopen(NativePath(path).c_str(), mode));
+}
+
+// Opens a data file for reading. A device is refused: a path in a data file may name one, and
+// reading a line from an endless one (/dev/zero) would never return.
+inline FileHandle OpenDataFile(const std::string& path) {
+    FileHandle file = OpenFile(path, "r");
+    struct stat status {};
+    if (file && (fstat(fileno(file.get()), &status) != 0 || S_ISCHR(status.st_mode) ||
+                 S_ISBLK(status.st_mode))) {
+        file.reset();
+    }
+    return file;
 }
 
 // Closes a file that was written to: true only when every write and the close succeeded,

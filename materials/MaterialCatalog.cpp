@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "climate/FileReplacement.h"
 #include "climate/TextFiles.h"
 #include "materials/MaterialFile.h"
 #include "shell/Messages.h"
@@ -61,7 +62,7 @@ std::string CatalogLine(const std::string& name, const std::string& path) {
 // A failure that could not be logged leaves the catalog file as it was.
 void MaterialCatalog::LoadCatalog(MessageSink& messages) {
     bool failureLogged = false;
-    if (const FileHandle file = OpenFile(kCatalogFile, "r")) {
+    if (const FileHandle file = OpenDataFile(kCatalogFile)) {
         std::string name;
         std::string path;
         while (ReadNameField(file.get(), name)) {
@@ -82,14 +83,12 @@ void MaterialCatalog::LoadCatalog(MessageSink& messages) {
 // Paths are found by name, so entries whose names differ only in case all get the path
 // of the first of them.
 bool MaterialCatalog::SaveCatalog() const {
-    FileHandle file = OpenFile(kCatalogFile, "w");
-    if (!file)
-        return false;
-    for (int k = 0; k < EntryCount(); ++k) {
-        const std::string name = EntryName(k);
-        std::fputs(CatalogLine(name, Path(FindMaterialByName(name))).c_str(), file.get());
-    }
-    return FinishWriting(file);
+    return ReplaceFile(kCatalogFile, [this](std::FILE* file) {
+        for (int k = 0; k < EntryCount(); ++k) {
+            const std::string name = EntryName(k);
+            std::fputs(CatalogLine(name, Path(FindMaterialByName(name))).c_str(), file);
+        }
+    });
 }
 
 void MaterialCatalog::BuildMaterialNames() {

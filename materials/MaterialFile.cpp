@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "climate/FileReplacement.h"
 #include "climate/TextFiles.h"
 #include "engine/IsothermTable.h"
 #include "materials/MaterialCatalog.h"
@@ -146,7 +147,7 @@ bool ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength) {
 bool LoadMaterialFile(MaterialCatalog& catalog, const std::string& path) {
     if (path.size() > MaterialRecord::kMaxPath)
         return false;
-    FileHandle file = OpenFile(path, "r");
+    FileHandle file = OpenDataFile(path);
     if (!file)
         return false;
     auto record = ReadMaterial(file.get(), path);
@@ -173,15 +174,13 @@ ConstantMaterialTexts DefaultConstantMaterialTexts() {
 
 bool WriteConstantMaterialFile(const ConstantMaterialTexts& texts, const std::string& path) {
     const ConstantMaterial material(texts);
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return false;
-    std::fprintf(file.get(), "%s\n%s\n", kFileMarker, texts.name.c_str());
-    std::fprintf(file.get(), "%f   %f   %f\n", material.density, material.porosity,
-                 material.specificHeat);
-    WritePropertyRows(file.get(), material);
-    WriteIsotherm(file.get(), material);
-    return FinishWriting(file);
+    return ReplaceFile(path, [&](std::FILE* file) {
+        std::fprintf(file, "%s\n%s\n", kFileMarker, texts.name.c_str());
+        std::fprintf(file, "%f   %f   %f\n", material.density, material.porosity,
+                     material.specificHeat);
+        WritePropertyRows(file, material);
+        WriteIsotherm(file, material);
+    });
 }
 
 }  // namespace porvap

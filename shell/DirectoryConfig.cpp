@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "climate/FileReplacement.h"
 #include "climate/TextFiles.h"
 #include "materials/MaterialFile.h"
 
@@ -32,7 +33,7 @@ std::string WithTrailingSeparator(const std::string& directory) {
 
 bool DirectoryConfig::Read() {
     const std::string current = CurrentDirectory();
-    const FileHandle file = OpenFile(kFileName, "r");
+    const FileHandle file = OpenDataFile(kFileName);
     if (!file) {
         first_ = second_ = current;
         return false;
@@ -43,11 +44,9 @@ bool DirectoryConfig::Read() {
 }
 
 bool DirectoryConfig::Write() const {
-    FileHandle file = OpenFile(kFileName, "w");
-    if (!file)
-        return false;
-    std::fprintf(file.get(), "%s\n%s\n", first_.c_str(), second_.c_str());
-    return FinishWriting(file);
+    return ReplaceFile(kFileName, [this](std::FILE* file) {
+        std::fprintf(file, "%s\n%s\n", first_.c_str(), second_.c_str());
+    });
 }
 
 }  // namespace porvap

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test in one place.
 #   tools/dev.sh run    install what is missing, build, start the program on the bundled data
-#   tools/dev.sh test   install what is missing, build, run the whole suite (plain and sanitized)
+#   tools/dev.sh test   install what is missing, build, run the whole suite (plain and sanitized),
+#                       then fuzz each file reader for 30 s (tools/fuzz.sh)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -53,6 +54,7 @@ case "${1:-}" in
         run_tests build-test
         build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPORVAP_WERROR=ON -DPORVAP_SANITIZE=ON
         run_tests build-sanitize
+        "$root/tools/fuzz.sh" 30
         ;;
     *)
         echo "usage: $0 run|test" >&2

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -8,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "cases/CaseFile.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
@@ -167,6 +169,9 @@ TEST_F(CaseFileTest, FailedChecksGiveTheirNumbers) {
     std::string message;
     EXPECT_EQ(ReadCaseFile("missing.sim", record, message), -1);
     EXPECT_EQ(message, "File could not be opened for reading");
+    message.clear();
+    EXPECT_EQ(ReadCaseFile("/dev/zero", record, message), -1);  // one endless line
+    EXPECT_EQ(message, "File could not be opened for reading");
 }
 
 // Stored files rely on white space after a numeric line being skipped up to the next
@@ -216,6 +221,37 @@ TEST_F(CaseFileTest, FileWithoutLayersReads) {
     ASSERT_EQ(Read(Join(noLayers), record), "");
     EXPECT_TRUE(record.layers.empty());
     EXPECT_EQ(record.inclination, "90");
+}
+
+// Found by fuzzing: a text starting with a zero byte was written as an empty line, which the
+// reader passes over after a numeric line, so the saved case no longer read.
+TEST_F(CaseFileTest, ZeroBytesInTextsAreWrittenBack) {
+    CaseRecord read, reread;
+    ASSERT_EQ(Read(WithLine(3, std::string("\0\0Brick", 7)), read), "");
+    ASSERT_EQ(WriteCaseFile("again.sim", read), 0);
+    ASSERT_EQ(Read(test::ReadFile("again.sim"), reread), "");
+    EXPECT_EQ(reread, read);
+    EXPECT_EQ(reread.layers[0].material, std::string("\0\0Brick", 7));
+}
+
+TEST_F(CaseFileTest, FullDiskOrKillPartWayLeavesTheOldFile) {
+    ASSERT_EQ(WriteCaseFile("case.sim", DefaultCase("Brick")), 0);
+    CaseRecord large = EveryFieldChanged();
+    large.dates.assign(2000, "05/03 - 04");
+    const auto write = [&] { return WriteCaseFile("case.sim", large) == 0; };
+
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(8192, test::AtLimit::Fail, write),
+              test::Outcome::ReportedFailure);
+    EXPECT_EQ(test::ReadFile("case.sim"), kDefaultText);
+    EXPECT_EQ(test::DirectoryEntries(), std::set<std::string>{"case.sim"});
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(8192, test::AtLimit::Kill, write),
+              test::Outcome::Killed);
+    EXPECT_EQ(test::ReadFile("case.sim"), kDefaultText);
+
+    ASSERT_TRUE(write());
+    CaseRecord read;
+    EXPECT_EQ(Read(test::ReadFile("case.sim"), read), "");
+    EXPECT_EQ(read, large);
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ TEST(DetectClimateLayout, CountsGapsOnTheFirstLine) {
         EXPECT_EQ(DetectClimateLayout("ext.pvh"), c.layout) << '"' << c.text << '"';
     }
     EXPECT_EQ(DetectClimateLayout("missing.pvh"), -1);
+    EXPECT_EQ(DetectClimateLayout("/dev/zero"), -1);  // a first line without end
 }
 
 TEST(DetectClimateLayout, AcceptsBackslashSeparators) {
@@ -60,6 +61,15 @@ TEST(DetectClimateLayout, AcceptsBackslashSeparators) {
     WriteFile("weather/ext.pvh", Fields(11) + "\n");
     EXPECT_EQ(DetectClimateLayout(".\\weather\\ext.pvh"), 3);
     EXPECT_EQ(NativePath("a\\b/c"), "a/b/c");
+}
+
+TEST(OpenDataFile, OpensFilesAndRefusesDevices) {
+    ScratchDir dir;
+    WriteFile("ext.pvh", Fields(6) + "\n");
+    EXPECT_NE(OpenDataFile(".\\ext.pvh"), nullptr);
+    EXPECT_EQ(OpenDataFile("missing.pvh"), nullptr);
+    EXPECT_EQ(OpenDataFile("/dev/zero"), nullptr);
+    EXPECT_EQ(OpenDataFile("/dev/null"), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "materials/MaterialCatalog.h"
 #include "materials/MaterialFile.h"
 #include "shell/Messages.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
@@ -150,6 +152,29 @@ TEST_F(MaterialCatalogTest, RemovingRecordsLeavesTheListToTheCaller) {
     EXPECT_EQ(catalog_.Count(), 0);
     EXPECT_EQ(catalog_.EntryCount(), 0);
     EXPECT_EQ(catalog_.NamesText(), "");
+}
+
+TEST_F(MaterialCatalogTest, FullDiskOrKillPartWayLeavesTheOldCatalogFile) {
+    const std::string old = Line("Alpha", "a.dat");
+    test::WriteFile(MaterialCatalog::kCatalogFile, old);
+    std::string saved;
+    for (int k = 0; k < 500; ++k) {
+        catalog_.AppendEntry("Material " + std::to_string(k), "a.dat");
+        saved += Line("Material " + std::to_string(k), "a.dat");
+    }
+    const auto save = [this] { return catalog_.SaveCatalog(); };
+
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(10000, test::AtLimit::Fail, save),
+              test::Outcome::ReportedFailure);
+    EXPECT_EQ(CatalogFile(), old);
+    EXPECT_EQ(test::DirectoryEntries(),
+              (std::set<std::string>{"a.dat", "g.dat", MaterialCatalog::kCatalogFile}));
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(10000, test::AtLimit::Kill, save),
+              test::Outcome::Killed);
+    EXPECT_EQ(CatalogFile(), old);
+
+    ASSERT_TRUE(save());
+    EXPECT_EQ(CatalogFile(), saved);
 }
 
 }  // namespace

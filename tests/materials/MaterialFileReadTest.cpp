@@ -82,6 +82,7 @@ TEST_F(MaterialFileRead, EveryFailureLeavesTheCatalogAsItWas) {
     EXPECT_FALSE(LoadMaterialFile(catalog_, "missing.dat"));
     test::WriteFile("empty.dat", "");
     EXPECT_FALSE(LoadMaterialFile(catalog_, "empty.dat"));
+    EXPECT_FALSE(LoadMaterialFile(catalog_, "/dev/zero"));  // one endless line
     ExpectOnlyTheFirstTwo();
     ASSERT_TRUE(Load(MaterialFileText("Gamma")));
     EXPECT_EQ(Last().Name(), "Gamma");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "TestSupport.h"
 #include "materials/MaterialCatalog.h"
 #include "materials/MaterialFile.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
@@ -82,6 +84,18 @@ TEST(ConstantMaterialFile, ReplacesAnExistingFileAndReportsUncreatableOnes) {
     EXPECT_EQ(test::ReadFile("sub/brick.dat").find('x'), std::string::npos);
     EXPECT_FALSE(WriteConstantMaterialFile(Brick(), "missing/brick.dat"));
     EXPECT_FALSE(WriteConstantMaterialFile(Brick(), "sub"));
+}
+
+TEST(ConstantMaterialFile, FullDiskOrKillPartWayLeavesTheOldFile) {
+    test::ScratchDir scratch;
+    test::WriteFile("brick.dat", "old");
+    const auto write = [] { return WriteConstantMaterialFile(Brick(), "brick.dat"); };
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(5000, test::AtLimit::Fail, write),
+              test::Outcome::ReportedFailure);
+    EXPECT_EQ(test::DirectoryEntries(), std::set<std::string>{"brick.dat"});
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(5000, test::AtLimit::Kill, write),
+              test::Outcome::Killed);
+    EXPECT_EQ(test::ReadFile("brick.dat"), "old");
 }
 
 }  // namespace

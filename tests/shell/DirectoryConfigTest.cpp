@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "TestSupport.h"
 #include "shell/DirectoryConfig.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
@@ -58,6 +60,25 @@ TEST(DirectoryConfig, WriteReportsAFileThatCannotBeCreated) {
     config.Read();
     std::filesystem::create_directory(DirectoryConfig::kFileName);
     EXPECT_FALSE(config.Write());
+}
+
+TEST(DirectoryConfig, FullDiskOrKillPartWayLeavesTheOldFile) {
+    test::ScratchDir scratch;
+    const std::string line(DirectoryConfig::kMaxLineLength, 'd');
+    test::WriteFile(DirectoryConfig::kFileName, line + "\n" + line + "\n");
+    DirectoryConfig config;
+    ASSERT_TRUE(config.Read());
+    const std::string old = "old/\nold/\n";
+    test::WriteFile(DirectoryConfig::kFileName, old);
+    const auto write = [&] { return config.Write(); };
+
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(100, test::AtLimit::Fail, write),
+              test::Outcome::ReportedFailure);
+    EXPECT_EQ(test::ReadFile(DirectoryConfig::kFileName), old);
+    EXPECT_EQ(test::DirectoryEntries(), std::set<std::string>{DirectoryConfig::kFileName});
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(100, test::AtLimit::Kill, write),
+              test::Outcome::Killed);
+    EXPECT_EQ(test::ReadFile(DirectoryConfig::kFileName), old);
 }
 
 }  // namespace

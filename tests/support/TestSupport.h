@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,7 +28,8 @@ class ScratchDir {
 public:
     ScratchDir() : previous_(std::filesystem::current_path()) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "porvap_";
+        // The process id keeps suites of different build directories apart when they run at once.
+        std::string name = "porvap_" + std::to_string(::getpid()) + "_";
         if (info) name += std::string(info->test_suite_name()) + "_" + info->name();
         for (char& c : name)
             if (c == '/') c = '_';

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace porvap {
+
+// Writes the whole content of a file into the stream it is given; errors are left in the
+// stream (ferror) for the caller to find.
+using ContentWriter = std::function<void(std::FILE*)>;
+
+// Replaces the file at path ('\' or '/' separators) with what `write` produces, in full or
+// not at all. The content goes to a temporary file in the same directory that is flushed
+// to disk and renamed over path only when every write, the flush and the close succeeded;
+// otherwise the temporary is removed, the file at path is left as it was and the result is
+// false. A process killed part-way leaves the old file (and at most a stray temporary).
+// The new file keeps the permission bits of the one it replaces; a symbolic link at path
+// stays and the file it names is replaced, as writing in place would have done.
+bool ReplaceFile(const std::string& path, const ContentWriter& write);
+
+}  // namespace porvap

@@ -102,26 +102,23 @@ struct FaceAir {
 
 void AssembleSurfaceNode(SimulationEngine& engine, int node, const Transport& t, float capacity,
                          double dx, const FaceAir& air) {
-    const float rhoL = engine.params.waterDensity;
-    const auto dtHalf = static_cast<float>(2.0 * engine.params.timeStep);
-    const float dxF = static_cast<float>(dx);
-    const float latent = LatentHeat(static_cast<float>(engine.tIt[node]));
-    const float airVapour = static_cast<float>(air.t2 * air.thetaEq) + air.t1 * air.airT + air.t3;
+    const double rhoL = engine.params.waterDensity;
+    const double dtHalf = 2.0 * engine.params.timeStep;
+    const double latent = LatentHeat(static_cast<float>(engine.tIt[node]));
+    const double airVapour = air.t2 * air.thetaEq + air.t1 * air.airT + air.t3;
+    const Block neighbour{{{t.dteta / dx, t.dt / dx},
+                           {t.dtetav * latent * rhoL / dx, (t.dtv * latent * rhoL + t.k) / dx}}};
     Block& a = engine.blocks.a[node];
-    a[0][0] = air.t2 * air.beta / rhoL + dxF / dtHalf + t.dteta / dxF;
-    a[0][1] = air.t1 * air.beta / rhoL + t.dt / dxF;
-    a[1][0] = latent * air.t2 * air.beta + t.dtetav * latent * rhoL / dxF;
-    a[1][1] = latent * air.t1 * air.beta + (t.dtv * latent * rhoL + t.k) / dxF +
-              capacity * dxF / dtHalf + air.h;
-    const Block neighbour{{{t.dteta / dxF, t.dt / dxF},
-                           {t.dtetav * latent * rhoL / dxF, (t.dtv * latent * rhoL + t.k) / dxF}}};
+    a[0][0] = air.t2 * air.beta / rhoL + dx / dtHalf + neighbour[0][0];
+    a[0][1] = air.t1 * air.beta / rhoL + neighbour[0][1];
+    a[1][0] = latent * air.t2 * air.beta + neighbour[1][0];
+    a[1][1] = latent * air.t1 * air.beta + neighbour[1][1] + capacity * dx / dtHalf + air.h;
     const bool external = node == 0;
     engine.blocks.e[node] = external ? neighbour : Block{};
     engine.blocks.w[node] = external ? Block{} : neighbour;
-    engine.blocks.d[node][0] =
-        static_cast<float>(engine.thetaOld[node] * dxF / dtHalf) + air.beta / rhoL * airVapour;
-    engine.blocks.d[node][1] = static_cast<float>(capacity * dxF * engine.tOld[node] / dtHalf) +
-                               air.extraHeat + air.h * air.airT + airVapour * latent * air.beta;
+    engine.blocks.d[node][0] = engine.thetaOld[node] * dx / dtHalf + air.beta / rhoL * airVapour;
+    engine.blocks.d[node][1] = capacity * dx * engine.tOld[node] / dtHalf + air.extraHeat +
+                               air.h * air.airT + airVapour * latent * air.beta;
 }
 
 FaceAir ExternalAir(const SimulationEngine& engine) {
@@ -178,25 +175,24 @@ void AssembleBlocks(SimulationEngine& engine, const LevelTerms& terms) {
 
 void AssembleInteriorNode(SimulationEngine& engine, int i) {
     const InterfaceCoefficients& f = engine.face;
-    const float rhoL = engine.params.waterDensity;
-    const float dt = engine.params.timeStep;
-    const float latent = LatentHeat(static_cast<float>(engine.tIt[i]));
-    const auto dxE = static_cast<float>(f.dxE);
-    const auto dxW = static_cast<float>(f.dxW);
-    const auto dxP = static_cast<float>(f.dxP);
-    const Block east{{{f.dtetaE / dxE, f.dtE / dxE},
-                      {latent * rhoL * f.dtetavE / dxE, (latent * rhoL * f.dtvE + f.kE) / dxE}}};
-    const Block west{{{f.dtetaW / dxW, f.dtW / dxW},
-                      {latent * rhoL * f.dtetavW / dxW, (latent * rhoL * f.dtvW + f.kW) / dxW}}};
+    const double rhoL = engine.params.waterDensity;
+    const double dt = engine.params.timeStep;
+    const double latent = LatentHeat(static_cast<float>(engine.tIt[i]));
+    const Block east{
+        {{f.dtetaE / f.dxE, f.dtE / f.dxE},
+         {latent * rhoL * f.dtetavE / f.dxE, (latent * rhoL * f.dtvE + f.kE) / f.dxE}}};
+    const Block west{
+        {{f.dtetaW / f.dxW, f.dtW / f.dxW},
+         {latent * rhoL * f.dtetavW / f.dxW, (latent * rhoL * f.dtvW + f.kW) / f.dxW}}};
     Block& a = engine.blocks.a[i];
-    a[0][0] = dxP / dt + east[0][0] + west[0][0];
+    a[0][0] = f.dxP / dt + east[0][0] + west[0][0];
     a[0][1] = east[0][1] + west[0][1];
     a[1][0] = east[1][0] + west[1][0];
-    a[1][1] = east[1][1] + f.capacity * dxP / dt + west[1][1];
+    a[1][1] = east[1][1] + f.capacity * f.dxP / dt + west[1][1];
     engine.blocks.e[i] = east;
     engine.blocks.w[i] = west;
-    engine.blocks.d[i][0] = static_cast<float>(dxP * engine.thetaOld[i] / dt);
-    engine.blocks.d[i][1] = static_cast<float>(f.capacity * dxP * engine.tOld[i] / dt);
+    engine.blocks.d[i][0] = f.dxP * engine.thetaOld[i] / dt;
+    engine.blocks.d[i][1] = f.capacity * f.dxP * engine.tOld[i] / dt;
 }
 
 void AssembleLevel0(SimulationEngine& engine) {
@@ -221,29 +217,28 @@ void AssembleLevel5(SimulationEngine& engine) {
     const EngineParameters& p = engine.params;
     const BoundaryState& b = engine.boundary;
     ConductionSystem& s = engine.conduction;
-    const float dt = p.timeStep;
-    const auto dx0 = static_cast<float>(engine.layers[0].Spacing());
-    s.capacity[0] = Capacity(engine, 0, 0, true) * dx0 / (2.0f * dt);
-    s.west[0] = 0.0f;
+    const double dt = p.timeStep;
+    const double dx0 = engine.layers[0].Spacing();
+    s.capacity[0] = Capacity(engine, 0, 0, true) * dx0 / (2.0 * dt);
+    s.west[0] = 0.0;
     s.east[0] = engine.fixed->Conductivity(0) / dx0;
     s.diagonal[0] = s.capacity[0] + s.east[0] + p.he;
-    s.rhs[0] =
-        static_cast<float>(p.absorptivity * b.current.irradiance + p.he * b.externalTemperature +
-                           s.capacity[0] * engine.tOld[0] - p.emissivity * p.longWave);
+    s.rhs[0] = p.absorptivity * b.current.irradiance + p.he * b.externalTemperature +
+               s.capacity[0] * engine.tOld[0] - p.emissivity * p.longWave;
     ForEachInnerNode(engine, [&](int i, int east, int west) {
         const InterfaceCoefficients& f = engine.face;
-        s.capacity[i] = static_cast<float>(NodeCapacity(engine, i, east, west, true) * f.dxP / dt);
-        s.east[i] = static_cast<float>(engine.fixed->Conductivity(east) / f.dxE);
-        s.west[i] = static_cast<float>(engine.fixed->Conductivity(west) / f.dxW);
+        s.capacity[i] = NodeCapacity(engine, i, east, west, true) * f.dxP / dt;
+        s.east[i] = engine.fixed->Conductivity(east) / f.dxE;
+        s.west[i] = engine.fixed->Conductivity(west) / f.dxW;
         s.diagonal[i] = s.east[i] + s.west[i] + s.capacity[i];
-        s.rhs[i] = static_cast<float>(s.capacity[i] * engine.tOld[i]);
+        s.rhs[i] = s.capacity[i] * engine.tOld[i];
     });
-    const auto dxN = static_cast<float>(engine.layers[last].Spacing());
-    s.capacity[n] = Capacity(engine, last, n, true) * dxN / (2.0f * dt);
-    s.east[n] = 0.0f;
+    const double dxN = engine.layers[last].Spacing();
+    s.capacity[n] = Capacity(engine, last, n, true) * dxN / (2.0 * dt);
+    s.east[n] = 0.0;
     s.west[n] = engine.fixed->Conductivity(last) / dxN;
     s.diagonal[n] = s.capacity[n] + s.west[n] + p.hi;
-    s.rhs[n] = static_cast<float>(p.hi * b.internalTemperature + s.capacity[n] * engine.tOld[n]);
+    s.rhs[n] = p.hi * b.internalTemperature + s.capacity[n] * engine.tOld[n];
     SolveConduction(engine);
 }
 

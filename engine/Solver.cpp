@@ -8,10 +8,10 @@ namespace porvap {
 
 namespace {
 
-using Vector2 = std::array<float, 2>;
+using Vector2 = BlockVector;
 
 Block Inverse(const Block& m) {
-    const float det = m[0][0] * m[1][1] - m[0][1] * m[1][0];
+    const double det = m[0][0] * m[1][1] - m[0][1] * m[1][0];
     return Block{{{m[1][1] / det, -m[0][1] / det}, {-m[1][0] / det, m[0][0] / det}}};
 }
 
@@ -56,8 +56,8 @@ void SolveBlockSystem(SimulationEngine& engine) {
     engine.tNew[n] = q[n][1];
     for (int i = n; i >= 1; --i) {
         const Block& pi = p[i - 1];
-        const auto theta = static_cast<float>(engine.thetaNew[i]);
-        const auto t = static_cast<float>(engine.tNew[i]);
+        const double theta = engine.thetaNew[i];
+        const double t = engine.tNew[i];
         engine.thetaNew[i - 1] = pi[0][0] * theta + pi[0][1] * t + q[i - 1][0];
         engine.tNew[i - 1] = pi[1][0] * theta + pi[1][1] * t + q[i - 1][1];
     }
@@ -68,8 +68,8 @@ void SolveConduction(SimulationEngine& engine) {
     const int n = engine.n;
     std::vector<double>& p = engine.scratch.p;
     std::vector<double>& r = engine.scratch.r;
-    p[0] = s.east[0] / static_cast<double>(s.diagonal[0]);
-    r[0] = s.rhs[0] / static_cast<double>(s.diagonal[0]);
+    p[0] = s.east[0] / s.diagonal[0];
+    r[0] = s.rhs[0] / s.diagonal[0];
     for (int i = 1; i <= n; ++i) {
         const double denominator = s.diagonal[i] - s.west[i] * p[i - 1];
         p[i] = s.east[i] / denominator;

@@ -81,15 +81,16 @@ TEST_F(Assembly, FaceCoefficientsEqualThePerNodeLookups) {
         return HarmonicMean(NodePropertyInterpolated(*engine, m.K(), i),
                             NodePropertyInterpolated(*engine, m.K(), i + 1));
     };
-    const float dxOuter = 0.01f, dxInner = 0.03f;
-    EXPECT_EQ(engine->blocks.e[1][0][0], eastDteta(outer, 1) / dxOuter);
-    EXPECT_EQ(engine->blocks.w[3][0][0], eastDteta(outer, 2) / dxOuter);  // interface, west side
-    EXPECT_EQ(engine->blocks.e[3][0][0], eastDteta(inner, 3) / dxInner);  // interface, east side
-    EXPECT_EQ(engine->blocks.w[7][0][0], eastDteta(inner, 6) / dxInner);
-    const float latent = LatentHeat(static_cast<float>(engine->tIt[5]));
+    const double dxOuter = engine->layers[0].Spacing(), dxInner = engine->layers[1].Spacing();
+    EXPECT_DOUBLE_EQ(engine->blocks.e[1][0][0], eastDteta(outer, 1) / dxOuter);
+    EXPECT_DOUBLE_EQ(engine->blocks.w[3][0][0], eastDteta(outer, 2) / dxOuter);  // west side
+    EXPECT_DOUBLE_EQ(engine->blocks.e[3][0][0], eastDteta(inner, 3) / dxInner);  // east side
+    EXPECT_DOUBLE_EQ(engine->blocks.w[7][0][0], eastDteta(inner, 6) / dxInner);
+    const double latent = LatentHeat(static_cast<float>(engine->tIt[5]));
     const float dtv =
         HarmonicMean(NodeProperty(*engine, inner.DTV(), 5), NodeProperty(*engine, inner.DTV(), 6));
-    EXPECT_EQ(engine->blocks.e[5][1][1], (latent * 1000.0f * dtv + eastK(inner, 5)) / dxInner);
+    EXPECT_DOUBLE_EQ(engine->blocks.e[5][1][1],
+                     (latent * 1000.0 * dtv + eastK(inner, 5)) / dxInner);
 }
 
 TEST_F(Assembly, InterfaceCapacityIsTheSpacingWeightedMean) {
@@ -111,7 +112,7 @@ TEST_F(Assembly, SimplerLevelsDropTheVapourTerms) {
     AssembleLevel2(*engine);
     const float k = HarmonicMean(NodePropertyInterpolated(*engine, inner.K(), 5),
                                  NodePropertyInterpolated(*engine, inner.K(), 6));
-    EXPECT_EQ(engine->blocks.e[5][1][1], k / 0.03f);
+    EXPECT_DOUBLE_EQ(engine->blocks.e[5][1][1], k / engine->layers[1].Spacing());
 }
 
 TEST_F(Assembly, ConductionLeavesMoistureUntouched) {

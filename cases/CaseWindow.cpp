@@ -17,6 +17,7 @@
 #include "cases/EditExitCheck.h"
 #include "cases/InputText.h"
 #include "cases/LayerEditor.h"
+#include "climate/EpwConversion.h"
 #include "engine/SimulationEngine.h"
 #include "shell/DirectoryConfig.h"
 #include "ui/Prompter.h"
@@ -179,13 +180,20 @@ void TMDIChild::Button8Click() {
     host_.Prompts().OpenHelp(kHelpContext);
 }
 
+// The external file may also be a weather file, taken as its conversion.
 void TMDIChild::Browse(QLineEdit* edit) {
+    const bool external = edit == c_.Edit2;
     FileDialogRequest request;
     request.directory = host_.Directories().FirstDirectory();
     request.fileName = edit->text().toStdString();
     request.filters = {"All files|*.*", "Porvap files|*.PVH"};
+    if (external)
+        request.filters.push_back("EnergyPlus weather|*.epw");
     request.filterIndex = 2;
-    if (const auto path = host_.Prompts().ChooseFileToOpen(request)) {
+    std::optional<std::string> path = host_.Prompts().ChooseFileToOpen(request);
+    if (path && external && IsEpwFile(*path))
+        path = ConvertChosenEpw(*path, host_.Prompts());
+    if (path) {
         edit->setText(QString::fromStdString(*path));
         edit->selectAll();
     }

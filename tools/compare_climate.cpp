@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "climate/ClimateFile.h"
+#include "climate/EpwFile.h"
+#include "climate/WindDirection.h"
 #include "tools/climate/ClimateStatistics.h"
-#include "tools/climate/EpwFile.h"
-#include "tools/climate/WeatherSynthesis.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ bool ReadGenerated(const std::string& path, std::vector<HourSample>& hours) {
             r.altitude > 0.0f ? r.beam * std::sin(r.altitude * kDegree) : 0.0;
         hours.push_back({r.month, r.day, r.hour, r.temperature, r.relativeHumidity,
                          horizontalBeam + r.diffuse, r.beam, r.diffuse, r.windSpeed,
-                         porvap::datagen::MeteorologicalWindDirection(r.windDirection)});
+                         porvap::MeteorologicalWindDirection(r.windDirection)});
     }
     std::fclose(file);
     return true;
@@ -119,13 +119,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: compare_climate <file.epw> <layout-3 file>\n");
         return 2;
     }
-    std::vector<HourSample> epw;
-    std::vector<HourSample> generated;
-    if (!porvap::datagen::ReadEpw(argv[1], epw)) {
-        std::fprintf(stderr, "compare_climate: weather file %s not found; nothing compared\n",
-                     argv[1]);
+    porvap::EpwWeather weather;
+    std::string error;
+    if (!porvap::ReadEpw(argv[1], weather, error)) {
+        std::fprintf(stderr, "compare_climate: %s; nothing compared\n", error.c_str());
         return 1;
     }
+    const std::vector<HourSample> epw = porvap::datagen::Samples(weather.hours);
+    std::vector<HourSample> generated;
     if (!ReadGenerated(argv[2], generated)) {
         std::fprintf(stderr, "compare_climate: generated file %s not found\n", argv[2]);
         return 1;

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "tools/climate/ClimateWriter.h"
+#include "climate/ClimateRecord.h"
+#include "climate/ClimateWriter.h"
+#include "engine/Boundary.h"
 #include "tools/climate/FlorianopolisClimate.h"
 #include "tools/climate/RoomModel.h"
 #include "tools/climate/WeatherSynthesis.h"
@@ -19,9 +21,24 @@ constexpr double kRoomTimeConstant = 8.0;  // hours
 
 // The layout-1 surface: vertical, facing north (toward the sun at this latitude), grass-like
 // ground.
-constexpr porvap::datagen::Surface kNorthWall = {0.0, 90.0, 0.2};
+constexpr porvap::SurfaceGeometry kNorthWall = {180.0f, 90.0f, 0.2f};
 
-bool WriteInternalFile(const std::vector<porvap::datagen::HourRecord>& year,
+// The engine's own rule, so that layout 1 holds what a run finds from layouts 2 and 3.
+bool WriteNorthWallFile(const std::vector<porvap::HourRecord>& year,
+                        const std::filesystem::path& path) {
+    std::vector<double> irradiance;
+    for (const auto& r : year) {
+        porvap::ClimateRecord sky;
+        sky.beam = static_cast<float>(r.beam);
+        sky.diffuse = static_cast<float>(r.diffuse);
+        sky.altitude = static_cast<float>(r.altitude);
+        sky.azimuth = static_cast<float>(r.azimuth);
+        irradiance.push_back(porvap::SurfaceIrradiance(sky, kNorthWall));
+    }
+    return porvap::WriteLayout1(year, irradiance, path.string());
+}
+
+bool WriteInternalFile(const std::vector<porvap::HourRecord>& year,
                        const std::filesystem::path& path) {
     std::vector<double> outdoor;
     for (const auto& r : year)
@@ -32,7 +49,7 @@ bool WriteInternalFile(const std::vector<porvap::datagen::HourRecord>& year,
     for (std::size_t k = 0; k < year.size(); ++k)
         humidity.push_back(
             porvap::datagen::RoomHumidity(year[k].temperature, year[k].humidity, room[k]));
-    return porvap::datagen::WriteInternal(room, humidity, path.string());
+    return porvap::WriteInternal(room, humidity, path.string());
 }
 
 }  // namespace
@@ -50,12 +67,10 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(internal, error);
 
     const auto year = porvap::datagen::SynthesiseYear(porvap::datagen::FlorianopolisClimate());
-    const bool ok =
-        porvap::datagen::WriteLayout3(year, (external / "floext.pvh").string()) &&
-        porvap::datagen::WriteLayout2(year, (external / "floext_layout2.pvh").string()) &&
-        porvap::datagen::WriteLayout1(year, kNorthWall,
-                                      (external / "floext_layout1.pvh").string()) &&
-        WriteInternalFile(year, internal / "FLOint0g.pvh");
+    const bool ok = porvap::WriteLayout3(year, (external / "floext.pvh").string()) &&
+                    porvap::WriteLayout2(year, (external / "floext_layout2.pvh").string()) &&
+                    WriteNorthWallFile(year, external / "floext_layout1.pvh") &&
+                    WriteInternalFile(year, internal / "FLOint0g.pvh");
     if (!ok) {
         std::fprintf(stderr, "make_climate: could not write under %s\n", argv[1]);
         return 1;

@@ -287,7 +287,8 @@ TEST_F(CaseWindowTest, BrowseOffersClimateFilesAndTakesTheChoice) {
     ASSERT_EQ(host_.prompts.dialogs.size(), 1u);
     const FileDialogRequest& request = host_.prompts.dialogs[0];
     EXPECT_EQ(request.fileName, ".\\BrazilianWeathers\\floext.pvh");
-    EXPECT_EQ(request.filters, (std::vector<std::string>{"All files|*.*", "Porvap files|*.PVH"}));
+    EXPECT_EQ(request.filters, (std::vector<std::string>{"All files|*.*", "Porvap files|*.PVH",
+                                                         "EnergyPlus weather|*.epw"}));
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.directory, host_.directories.FirstDirectory());
     EXPECT_FALSE(request.directory.empty());

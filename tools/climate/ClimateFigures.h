@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "tools/climate/SolarGeometry.h"
+#include "climate/SolarGeometry.h"
 
 namespace porvap::datagen {
 

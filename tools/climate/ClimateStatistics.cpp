@@ -36,6 +36,14 @@ std::array<double, 12> MeanDailyRanges(const std::vector<HourSample>& hours) {
 
 }  // namespace
 
+std::vector<HourSample> Samples(const std::vector<EpwHour>& hours) {
+    std::vector<HourSample> samples;
+    for (const EpwHour& h : hours)
+        samples.push_back({h.month, h.day, h.hour, h.temperature, h.humidity, h.global,
+                           h.beamNormal, h.diffuse, h.windSpeed, h.windDirection});
+    return samples;
+}
+
 std::array<MonthSummary, 12> SummariseMonths(const std::vector<HourSample>& hours) {
     std::array<MonthSummary, 12> months = {};
     std::array<int, 12> count = {};

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "climate/EpwFile.h"
+
 namespace porvap::datagen {
 
 // One hour of any climate file, reduced to what the comparison looks at.
@@ -18,6 +20,8 @@ struct HourSample {
     double windSpeed;      // m/s
     double windDirection;  // degrees, meteorological (from north, clockwise)
 };
+
+std::vector<HourSample> Samples(const std::vector<EpwHour>& hours);
 
 struct MonthSummary {
     double temperature;  // degC, mean

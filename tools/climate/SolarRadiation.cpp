@@ -1,6 +1,5 @@
 #include "tools/climate/SolarRadiation.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -24,17 +23,6 @@ BeamAndDiffuse SplitGlobal(double global, double extraterrestrialHorizontal, dou
         return {0.0, 0.0};
     const double diffuse = ErbsDiffuseFraction(global / extraterrestrialHorizontal) * global;
     return {(global - diffuse) / std::sin(altitude * kDegree), diffuse};
-}
-
-double SurfaceIrradiance(double beamNormal, double diffuse, double altitude, double azimuth,
-                         const Surface& surface) {
-    const double alt = altitude * kDegree;
-    const double gamma = (azimuth - surface.azimuth) * kDegree;
-    const double tilt = surface.tilt * kDegree;
-    const double cosIncidence =
-        std::cos(alt) * std::cos(gamma) * std::sin(tilt) + std::sin(alt) * std::cos(tilt);
-    return beamNormal * std::max(cosIncidence, 0.0) + diffuse +
-           surface.reflectance * (beamNormal + diffuse) * (1.0 - std::cos(tilt)) / 2.0;
 }
 
 }  // namespace porvap::datagen

@@ -7,6 +7,7 @@
 
 #include "climate/Calendar.h"
 #include "climate/Psychrometrics.h"
+#include "climate/WindDirection.h"
 #include "tools/climate/Random.h"
 #include "tools/climate/SolarRadiation.h"
 
@@ -24,12 +25,6 @@ constexpr double kMinDailyHumidity = 0.30;
 constexpr double kMaxDailyHumidity = 0.98;
 constexpr double kMinRangeFraction = 0.25;  // of the monthly mean range
 constexpr int kCalibrationPasses = 8;
-
-// Degrees brought into [0, 360).
-double WrapDegrees(double degrees) {
-    const double wrapped = std::fmod(degrees, 360.0);
-    return wrapped < 0.0 ? wrapped + 360.0 : wrapped;
-}
 
 // Deviations of one day from its month, drawn before any hour is built.
 struct DayDraw {
@@ -269,14 +264,6 @@ void FillWind(const ClimateFigures& climate, const std::vector<DayDraw>& draws,
 }
 
 }  // namespace
-
-double ProgramWindDirection(double meteorologicalDegrees) {
-    return WrapDegrees(180.0 - meteorologicalDegrees) * kDegree;
-}
-
-double MeteorologicalWindDirection(double programRadians) {
-    return WrapDegrees(180.0 - programRadians / kDegree);
-}
 
 std::vector<HourRecord> SynthesiseYear(const ClimateFigures& climate) {
     Random random(climate.seed);

@@ -1,10 +1,10 @@
-#include "tools/climate/SolarGeometry.h"
+#include "climate/SolarGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace porvap::datagen {
+namespace porvap {
 
 namespace {
 
@@ -49,4 +49,4 @@ SunPosition SolarPosition(const Site& site, int dayOfYear, double standardHour) 
             kSolarConstant * terms.distanceFactor};
 }
 
-}  // namespace porvap::datagen
+}  // namespace porvap

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace porvap::datagen {
+namespace porvap {
 
 // A place on the earth and its clock.
 struct Site {
@@ -24,4 +24,4 @@ struct SunPosition {
 // in hours (12.5 = half past noon).
 SunPosition SolarPosition(const Site& site, int dayOfYear, double standardHour);
 
-}  // namespace porvap::datagen
+}  // namespace porvap

@@ -1,10 +1,10 @@
 #include "cases/CaseValidation.h"
 
 #include <array>
-#include <climits>
 #include <vector>
 
 #include "cases/InputText.h"
+#include "cases/ProfileStore.h"
 #include "climate/Calendar.h"
 #include "climate/ClimateFile.h"
 #include "engine/SimulationEngine.h"
@@ -141,9 +141,9 @@ class Validation {
     RunSettings& settings_;
     ValidationResult result_;
     DayHour start_, finish_;
+    int nodes_ = 0;
 };
 
-// The engine sums the sections of all layers into an int node count.
 bool Validation::Layers() {
     const Control firstList{kPageBuildingElement, kMaterialLists[0]};
     if (in_.layers.empty() || in_.layers.size() > kMaxCaseLayers)
@@ -161,14 +161,17 @@ bool Validation::Layers() {
         if (!ParseSectionCount(row.sections, sections))
             return Fail("Invalid number of sections", sectionEdit);
         totalSections += sections;
-        if (totalSections >= INT_MAX)
-            return Fail("Too many sections in the building element", sectionEdit);
+        if (totalSections > kMaxElementSections)
+            return Fail("Too many sections in the building element (at most " +
+                            std::to_string(kMaxElementSections) + " in all)",
+                        sectionEdit);
         float thickness = 0.0f;
         if (!ParseThickness(row.thickness, thickness))
             return Fail("Invalid thickness", {kPageBuildingElement, kThicknessEdits[i]});
         layers.emplace_back(material, sections, thickness);
     }
     SetLayers(engine_, std::move(layers));
+    nodes_ = static_cast<int>(totalSections) + 1;
     return true;
 }
 
@@ -357,6 +360,12 @@ bool Validation::Outputs() {
     if (in_.graph3Interval < 0 || in_.graph3Interval >= static_cast<int>(kGraph3Days.size()))
         return Fail("Invalid plotting interval (graph 3)", {kPageReportOptions, "ComboBox17"});
     settings_.graph3Days = kGraph3Days[in_.graph3Interval];
+    const bool keepsProfiles = settings_.graphicalOutput && settings_.profilesOn;
+    if (keepsProfiles && !ProfileStore::Fits(ProfileStore::CapacityFor(settings_), nodes_))
+        return Fail(
+            "Too many profiles to keep for this many nodes\nChoose fewer profile dates, more "
+            "hours between profiles or a shorter flow interval",
+            hoursEdit);
     return true;
 }
 

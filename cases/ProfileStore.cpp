@@ -4,9 +4,21 @@
 
 namespace porvap {
 
+int ProfileStore::CapacityFor(const RunSettings& settings) {
+    if (!settings.profilesByInterval)
+        return static_cast<int>(settings.profileDates.size());
+    const int interval = std::max(settings.plottingInterval, 1);  // 0 h still saves every hour
+    return settings.profileDays * 24 / interval + 1;
+}
+
+bool ProfileStore::Fits(int capacity, int nodeCount) {
+    return static_cast<long long>(capacity) * std::max(nodeCount, 1) <= kMaxNodeSlots;
+}
+
 void ProfileStore::Reset(int capacity, int nodeCount) {
-    capacity_ = std::max(capacity, 0);
     nodeCount_ = std::max(nodeCount, 0);
+    const long long fitting = kMaxNodeSlots / std::max(nodeCount_, 1);
+    capacity_ = static_cast<int>(std::clamp<long long>(capacity, 0, fitting));
     profiles_.clear();
     profiles_.reserve(static_cast<std::size_t>(capacity_));
 }

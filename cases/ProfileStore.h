@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "cases/RunSettings.h"
+
 namespace porvap {
 
 // Profiles saved during a run for the "G2 - Profiles" page and its exports. The capacity
@@ -19,6 +21,16 @@ class ProfileStore {
         float mass = 0.0f;                // mg/(m2 s)
     };
 
+    // Node slots of all profiles together, a temperature and a moisture content each:
+    // 256 MiB, whatever the element and the length of the run.
+    static constexpr long long kMaxNodeSlots = 1LL << 24;
+
+    // Profiles a run with these settings saves.
+    static int CapacityFor(const RunSettings& settings);
+    static bool Fits(int capacity, int nodeCount);
+
+    // A capacity that does not fit is cut to what does; validation refuses such a case
+    // before it gets here.
     void Reset(int capacity, int nodeCount);
     // False, and nothing stored, when the store is full.
     bool Save(const std::string& label, std::span<const double> temperature,

@@ -91,10 +91,32 @@ float SaturationDensity(float t) {
     return std::pow(10.0f, exponent);
 }
 
-float SaturationPressureOverT(float t) {
-    const float kelvin = t + 273.15f;
+namespace {
+
+constexpr float kFreezingKelvin = 273.15f;
+
+float PressureOverTCubic(float kelvin) {
     const float kelvin2 = kelvin * kelvin, kelvin3 = kelvin2 * kelvin;
     return -3650.1516f + 40.1627f * kelvin - 0.1479f * kelvin2 + 0.00018238f * kelvin3;
+}
+
+float PressureOverTCubicSlope(float kelvin) {
+    return 40.1627f - 2.0f * 0.1479f * kelvin + 3.0f * 0.00018238f * kelvin * kelvin;
+}
+
+}  // namespace
+
+// The cubic is fitted above freezing; below it turns over and goes negative near -13 degC,
+// which would make frozen surfaces draw vapour as if below a vacuum. There the exponential
+// that meets it in value and slope at 0 degC takes over (within 20 % of the values over
+// ice and water down to -30 degC).
+float SaturationPressureOverT(float t) {
+    if (t < 0.0f) {
+        const float atFreezing = PressureOverTCubic(kFreezingKelvin);
+        const float rate = PressureOverTCubicSlope(kFreezingKelvin) / atFreezing;  // 1/K
+        return atFreezing * std::exp(rate * t);
+    }
+    return PressureOverTCubic(t + kFreezingKelvin);
 }
 
 float LatentHeat(float t) {

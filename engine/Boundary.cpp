@@ -1,5 +1,6 @@
 #include "engine/Boundary.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "climate/Psychrometrics.h"
@@ -113,7 +114,8 @@ double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& sur
     const float tilt = surface.inclination * kDegreesToRadians;
     const float cosIncidence =
         std::cos(altitude) * std::cos(gamma) * std::sin(tilt) + std::sin(altitude) * std::cos(tilt);
-    return record.beam * cosIncidence + record.diffuse +
+    // A sun behind the surface sends it no beam; it takes none away.
+    return record.beam * std::max(cosIncidence, 0.0f) + record.diffuse +
            surface.reflectance * (record.beam + record.diffuse) * (1.0f - std::cos(tilt)) / 2.0f;
 }
 
@@ -153,10 +155,18 @@ struct FaceTerms {
     float t1, t2, t3;
 };
 
+// A face drying towards 0 % air can pass the isotherm's driest row within a step, and a
+// flat isotherm has no row below its value at all; nothing is drier than dry, so such a
+// surface reads as that row. Wetter than the table, or not a number, stays outside it.
+double WithinDryEnd(const IsothermTable& isotherm, double theta) {
+    return theta < isotherm.Y(0) ? isotherm.Y(0) : theta;
+}
+
 // Vapour-density difference between air and surface, linear in the surface unknowns.
 bool FaceVapourTerms(const BoundaryState& b, const IsothermTable& isotherm, double airHumidity,
-                     float airT, double surfaceTheta, float surfaceT, double thetaEq,
+                     float airT, double iterateTheta, float surfaceT, double thetaEq,
                      FaceTerms& terms) {
+    const double surfaceTheta = WithinDryEnd(isotherm, iterateTheta);
     const double phiSurface = isotherm.HumidityAt(surfaceTheta);
     const double slope = isotherm.SlopeAt(surfaceTheta);
     const double phiEq = isotherm.HumidityAt(thetaEq);
@@ -212,8 +222,10 @@ int SurfaceFluxes(SimulationEngine& engine) {
     const double rhoE = SaturationDensity(b.externalTemperature) * b.current.relativeHumidity;
     const double rhoI =
         SaturationDensity(static_cast<float>(b.internalTemperature)) * b.internalHumidity;
-    const double phi0 = OuterIsotherm(engine).HumidityAt(engine.thetaNew[0]);
-    const double phiN = InnerIsotherm(engine).HumidityAt(engine.thetaNew[n]);
+    const IsothermTable& outer = OuterIsotherm(engine);
+    const IsothermTable& inner = InnerIsotherm(engine);
+    const double phi0 = outer.HumidityAt(WithinDryEnd(outer, engine.thetaNew[0]));
+    const double phiN = inner.HumidityAt(WithinDryEnd(inner, engine.thetaNew[n]));
     if (phi0 < 0.0 || phiN < 0.0)
         return -1;
     const double rho0 = SaturationDensity(static_cast<float>(engine.tNew[0])) * phi0;

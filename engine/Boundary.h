@@ -23,14 +23,18 @@ void SetClimateIncrements(BoundaryState& boundary, float stepsPerHour);
 // Angle between the sun's azimuth (degrees from north, east positive, (-180, 180]) and the
 // normal of a surface of the given orientation (degrees from south, east positive).
 float RelativeSolarAzimuth(float azimuth, float orientation);
+// Irradiance on the external surface, W/m2: Ib max(cos i, 0) + Id + rho (Ib + Id)
+// (1 - cos(tilt)) / 2 with the record's beam normal Ib and diffuse Id. The data generator
+// writes the layout-1 year with it.
 double SurfaceIrradiance(const ClimateRecord& record, const SurfaceGeometry& surface);
 
 float ExternalCoefficient(const SimulationEngine& engine, float windSpeed, float windDirection);
 float NaturalInternalCoefficient(const SimulationEngine& engine);
 float ForcedInternalCoefficient(float airVelocity);
 
-// Linearised vapour exchange of both faces; -1 when a surface moisture content lies outside
-// its material's isotherm.
+// Linearised vapour exchange of both faces; -1 when a surface is wetter than its material's
+// isotherm reaches, or the isotherm has no humidity for it. Drier surfaces read as its
+// driest row.
 int VapourBoundaryTerms(SimulationEngine& engine);
 int SurfaceFluxes(SimulationEngine& engine);
 

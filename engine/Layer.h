@@ -4,6 +4,10 @@ namespace porvap {
 
 class MaterialRecord;
 
+// Sections of all layers of one element together (20 001 nodes). The engine's per-node
+// buffers and every saved profile grow with them; a case asking for more is refused.
+inline constexpr int kMaxElementSections = 20000;
+
 // One layer of the element, external face first. The material belongs to the catalog.
 class Layer {
   public:

@@ -78,13 +78,16 @@ class TMDIChild : public QWidget {
     void BitBtn3Click();
 
     // Exports: the report shown, the selected or all saved profiles, the chart of the
-    // current page to the clipboard or to a file.
+    // current page to the clipboard or to a file, the last run's hourly flows and monthly
+    // summary as CSV.
     void Button29Click();
     void Salvar2Click();
     void Salvartodos1Click();
     void Visualizar1Click();
     void Copiar1Click();
     void Salvar1Click();
+    void SaveFlowsCsvClick();
+    void SaveMonthlyCsvClick();
 
     SimulationEngine& Engine() { return *engine_; }
     const ResultViews& Views() const { return views_; }
@@ -107,8 +110,11 @@ class TMDIChild : public QWidget {
     void ReportRefusal(const ValidationResult& result, CaseRecord& inputs);
     bool WriteCase(const std::string& path);
     // Entries of the window's save dialog, which every export and Save As use.
-    enum SaveFilter { kTextFilter = 1, kBitmapFilter = 2, kSimulationFilter = 3 };
+    enum SaveFilter { kTextFilter = 1, kBitmapFilter = 2, kSimulationFilter = 3, kCsvFilter = 6 };
     FileDialogRequest SaveRequest(const std::string& fileName, SaveFilter filter) const;
+    using CsvWriter = bool (*)(const std::string& path, const SimulationEngine& engine);
+    void SaveCsv(const std::string& fileName, CsvWriter write);
+    void SyncCsvExports();
 
     // Run control.
     void BeginRun();

@@ -32,6 +32,8 @@ struct ResultPageControls {
     QListWidget* ListBox3 = nullptr;  // report titles
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button29 = nullptr;
+    QPushButton* SaveFlowsCsv = nullptr;  // enabled while a completed run's data is there
+    QPushButton* SaveMonthlyCsv = nullptr;
     QMenu* PopupChart1 = nullptr;  // on every chart
     QAction* Copiar1 = nullptr;
     QAction* Salvar1 = nullptr;

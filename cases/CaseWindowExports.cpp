@@ -1,8 +1,11 @@
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "cases/CaseValidation.h"
 #include "cases/CaseWindow.h"
 #include "cases/CaseWindowHost.h"
+#include "cases/ResultCsv.h"
+#include "engine/SimulationEngine.h"
 #include "ui/ChartView.h"
 #include "ui/Desktop.h"
 #include "ui/Prompter.h"
@@ -17,6 +20,7 @@ constexpr const char* kViewerFile = "temp.txt";  // in the working directory
 constexpr const char* kViewerNotStarted = "The text viewer could not be started";
 constexpr const char* kNotCopied = "Error copying data to clipboard";
 constexpr const char* kBitmapNotSaved = "Error saving bitmap!";
+constexpr const char* kCsvNotWritten = "File could not be written";
 
 }  // namespace
 
@@ -69,6 +73,29 @@ void TMDIChild::Salvar1Click() {
     const auto path = host_.Prompts().ChooseFileToSave(SaveRequest("graf1.bmp", kBitmapFilter));
     if (path && !chart->Save(QString::fromStdString(*path)))
         host_.Prompts().Show(kBitmapNotSaved, kErrorCaption);
+}
+
+void TMDIChild::SaveFlowsCsvClick() {
+    SaveCsv("flows.csv", WriteHourlyFlowsCsv);
+}
+
+void TMDIChild::SaveMonthlyCsvClick() {
+    SaveCsv("monthly.csv", WriteMonthlySummaryCsv);
+}
+
+void TMDIChild::SaveCsv(const std::string& fileName, CsvWriter write) {
+    if (!engine_->hourly.Complete())
+        return;
+    const auto path = host_.Prompts().ChooseFileToSave(SaveRequest(fileName, kCsvFilter));
+    if (path && !write(*path, *engine_))
+        host_.Prompts().Show(kCsvNotWritten, kErrorCaption);
+}
+
+// A run in progress has cleared the last one's data; an unfinished run leaves none.
+void TMDIChild::SyncCsvExports() {
+    const bool ready = !running_ && engine_->hourly.Complete();
+    c_.results.SaveFlowsCsv->setEnabled(ready);
+    c_.results.SaveMonthlyCsv->setEnabled(ready);
 }
 
 }  // namespace porvap

@@ -46,6 +46,8 @@ void TMDIChild::ConnectResults() {
     connect(r.Visualizar1, &QAction::triggered, this, &TMDIChild::Visualizar1Click);
     connect(r.Copiar1, &QAction::triggered, this, &TMDIChild::Copiar1Click);
     connect(r.Salvar1, &QAction::triggered, this, &TMDIChild::Salvar1Click);
+    connect(r.SaveFlowsCsv, &QPushButton::clicked, this, &TMDIChild::SaveFlowsCsvClick);
+    connect(r.SaveMonthlyCsv, &QPushButton::clicked, this, &TMDIChild::SaveMonthlyCsvClick);
 }
 
 void TMDIChild::RefreshViews() {

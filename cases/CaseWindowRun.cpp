@@ -62,6 +62,7 @@ void TMDIChild::BeginRun() {
     abortRequested_ = false;
     running_ = true;
     c_.Button1->setText(tr("Cancel"));
+    SyncCsvExports();
 }
 
 void TMDIChild::EndRun() {
@@ -208,6 +209,7 @@ void TMDIChild::FinishRun(int rc) {
         host_.Prompts().Show(message.text, message.caption);
     ShowReports(LoadReports(host_.Prompts()));
     running_ = false;
+    SyncCsvExports();
 }
 
 // Nested runs of other windows push and pop their own cursors in between.

@@ -5,6 +5,7 @@
 #include "cases/CaseWindow.h"
 #include "cases/CaseWindowHost.h"
 #include "shell/DirectoryConfig.h"
+#include "ui/PictureFile.h"
 #include "ui/Prompter.h"
 
 namespace porvap {
@@ -36,7 +37,9 @@ FileDialogRequest TMDIChild::SaveRequest(const std::string& fileName, SaveFilter
     FileDialogRequest request;
     request.directory = host_.Directories().FirstDirectory();
     request.fileName = fileName;
-    request.filters = {"Text files|*.txt", "Bitmaps|*.bmp", "Simulations|*.sim", "All files|*.*"};
+    request.filters = {"Text files|*.txt", kPictureFilters[0], "Simulations|*.sim",
+                       kPictureFilters[1], kPictureFilters[2], "CSV files|*.csv",
+                       "All files|*.*"};
     request.filterIndex = filter;
     request.overwritePrompt = true;
     return request;

@@ -76,8 +76,16 @@ QWidget* ReportsPage(ResultPageControls& r) {
     auto* column = new QVBoxLayout;
     r.ListBox3 = MakeListBox("ListBox3");
     r.Button29 = MakeButton("Button29", QObject::tr("Save as..."));
+    r.SaveFlowsCsv = MakeButton("SaveFlowsCsv", QObject::tr("Save flows as CSV..."),
+                                QObject::tr("The hourly flows of the last run, for spreadsheets"));
+    r.SaveMonthlyCsv = MakeButton("SaveMonthlyCsv", QObject::tr("Save monthly as CSV..."),
+                                  QObject::tr("The monthly summary of the last run"));
+    r.SaveFlowsCsv->setEnabled(false);
+    r.SaveMonthlyCsv->setEnabled(false);
     column->addWidget(r.ListBox3, 1);
     column->addWidget(r.Button29);
+    column->addWidget(r.SaveFlowsCsv);
+    column->addWidget(r.SaveMonthlyCsv);
     r.Memo1 = new QPlainTextEdit;
     r.Memo1->setObjectName("Memo1");
     r.Memo1->setReadOnly(true);

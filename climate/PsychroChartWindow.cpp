@@ -1,20 +1,17 @@
 #include "climate/PsychroChartWindow.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "climate/PsychroChartPainter.h"
 #include "ui/Desktop.h"
+#include "ui/PictureFile.h"
 #include "ui/Prompter.h"
 
 namespace porvap {
@@ -84,42 +81,23 @@ void TForm5::DrawChart() {
 }
 
 bool TForm5::SaveChart(const std::string& path) const {
-    const QString name = QString::fromStdString(path);
-    const QString extension = QFileInfo(name).suffix().toLower();
-    if (extension == "svg")
-        return WriteSvg(name);
-    return chart_.save(name, extension == "png" ? "PNG" : "BMP");
-}
-
-// Drawn again rather than traced from the bitmap, so the drawing stays vector.
-bool TForm5::WriteSvg(const QString& path) const {
-    QBuffer svg;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&svg);
-    generator.setSize(chart_.size());
-    generator.setViewBox(QRect(QPoint(0, 0), chart_.size()));
-    generator.setResolution(chart_.logicalDpiX());
-    generator.setTitle(windowTitle());
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return false;
-    painter.setFont(font());
-    PaintPsychroChart(painter, geometry_, tables_, points_, background_);
-    painter.end();
-
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const bool written = file.write(svg.data()) == svg.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    // The drawing is painted again rather than traced from the bitmap, so it stays vector.
+    const auto paint = [this](QPaintDevice& canvas) {
+        QPainter painter(&canvas);
+        if (!painter.isActive())
+            return;
+        painter.setFont(font());
+        PaintPsychroChart(painter, geometry_, tables_, points_, background_);
+    };
+    return SavePicture(QString::fromStdString(path),
+                       {chart_, windowTitle(), chart_.logicalDpiX(), paint});
 }
 
 void TForm5::Button1Click() {
     FileDialogRequest request;
     request.directory = firstDirectory_;
     request.fileName = kChartDefaultFile;
-    request.filters = {"Bitmaps|*.bmp", "PNG images|*.png", "SVG drawings|*.svg", "All files|*.*"};
+    request.filters = ChartSaveFilters();
     request.overwritePrompt = true;
     const auto path = prompts_.ChooseFileToSave(request);
     if (path && !SaveChart(*path))

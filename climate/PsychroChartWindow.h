@@ -55,7 +55,6 @@ class TForm5 : public QWidget {
   private:
     void BuildWindow();
     void DrawChart();
-    bool WriteSvg(const QString& path) const;
 
     Prompter& prompts_;
     Desktop& desktop_;

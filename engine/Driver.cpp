@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -144,9 +145,19 @@ void ShowState(SimulationEngine& engine) {
                             b.latentFlow, b.sensibleFlow, b.gi);
 }
 
+// Kept whether or not flux.txt is written, for the exports after the run.
+void RecordFlows(SimulationEngine& engine) {
+    const BoundaryState& b = engine.boundary;
+    const ClimateRecord& now = b.current;
+    engine.hourly.Add({now.month, now.day, now.hour, b.sensibleFlow, b.latentFlow, b.gi,
+                       now.temperature, now.relativeHumidity, b.internalTemperature,
+                       b.internalHumidity});
+}
+
 void WriteOutputs(SimulationEngine& engine) {
     const ClimateRecord& now = engine.boundary.current;
     const BoundaryState& b = engine.boundary;
+    RecordFlows(engine);
     std::FILE* flux = engine.files.flux.get();
     if (engine.params.profileOutput && flux) {
         std::fprintf(flux, "%02d/%02d-%02d   ", now.day, now.month, now.hour);
@@ -181,6 +192,9 @@ int RestartInterval(SimulationEngine& engine) {
         return run.repositionResult;
     }
     run.pass = 1;
+    // The recording pass is one step short of the interval's steps.
+    const float steps = static_cast<float>(run.intervalLength) / engine.params.timeStep;
+    engine.hourly.Start(static_cast<std::size_t>(std::max(steps, 0.0f)), engine.params.timeStep);
     if (engine.owner) {
         engine.owner->WarmupRanges(run.maxTheta0, run.maxT0, run.minTheta0, run.minT0);
     }

@@ -1,14 +1,11 @@
 #include "ui/ChartView.h"
 
 #include <QChart>
-#include <QFileInfo>
 #include <QFont>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <QValueAxis>
 #include <utility>
 #include <vector>
@@ -16,6 +13,7 @@
 #include "ui/ChartAxes.h"
 #include "ui/ChartLabels.h"
 #include "ui/ChartLines.h"
+#include "ui/PictureFile.h"
 
 namespace porvap {
 
@@ -170,23 +168,9 @@ QImage ChartView::Image() {
 }
 
 bool ChartView::Save(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (suffix == "svg") {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size());
-        svg.setViewBox(rect());
-        svg.setResolution(logicalDpiX());  // text as large as on the screen
-        svg.setTitle(chart()->title());
-        // As the widget paints itself: laid out even when it has never been shown.
-        QWidget::render(&svg);
-    } else if (!Image().save(&file, suffix == "png" ? "PNG" : "BMP")) {
-        return false;
-    }
-    return file.commit();  // false after any failed write
+    // As the widget paints itself: laid out even when it has never been shown.
+    return SavePicture(path, {Image(), chart()->title(), logicalDpiX(),
+                              [this](QPaintDevice& canvas) { QWidget::render(&canvas); }});
 }
 
 }  // namespace porvap

@@ -9,6 +9,7 @@
 #include "shell/DirectoryConfig.h"
 #include "ui/ChartView.h"
 #include "ui/Desktop.h"
+#include "ui/PictureFile.h"
 #include "ui/Prompter.h"
 
 namespace porvap {
@@ -69,7 +70,7 @@ void TForm7::Salvar1Click() {
     FileDialogRequest request;
     request.directory = directories_.FirstDirectory();
     request.fileName = kDefaultImageFile;
-    request.filters = {"BMP files|*.BMP", "All files|*.*"};
+    request.filters = ChartSaveFilters();
     request.filterIndex = 1;
     request.overwritePrompt = true;
     const std::optional<std::string> path = prompts_.ChooseFileToSave(request);

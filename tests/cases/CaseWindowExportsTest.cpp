@@ -6,13 +6,15 @@
 #include <QPlainTextEdit>
 
 #include "CaseRunFixture.h"
+#include "cases/ResultCsv.h"
 #include "ui/ChartView.h"
 
 namespace porvap::test {
 namespace {
 
-const std::vector<std::string> kSaveFilters = {"Text files|*.txt", "Bitmaps|*.bmp",
-                                               "Simulations|*.sim", "All files|*.*"};
+const std::vector<std::string> kSaveFilters = {
+    "Text files|*.txt",   "Bitmaps|*.bmp",   "Simulations|*.sim", "PNG images|*.png",
+    "SVG drawings|*.svg", "CSV files|*.csv", "All files|*.*"};
 
 int LineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -153,6 +155,65 @@ TEST_F(ExportsTest, TheChartIsSavedInTheFormatOfTheChosenName) {
 
     Trigger("Salvar1");
     EXPECT_EQ(AllShown(), std::vector<std::string>{"Error saving bitmap! | Error!"});
+}
+
+// Each CSV file is the core writer's, under the name the dialog proposes; a file that cannot
+// be written is reported, a cancelled dialog writes nothing.
+TEST_F(ExportsTest, TheRunIsSavedAsCsvFiles) {
+    ASSERT_TRUE(WriteHourlyFlowsCsv("expected-flows.csv", window_->Engine()));
+    ASSERT_TRUE(WriteMonthlySummaryCsv("expected-monthly.csv", window_->Engine()));
+    ShowPage("Reports");
+    const std::pair<const char*, const char*> commands[] = {{"SaveFlowsCsv", "flows"},
+                                                            {"SaveMonthlyCsv", "monthly"}};
+    for (const auto& [button, name] : commands) {
+        const std::string file = std::string(name) + ".csv";
+        host_.prompts.files = {"saved.csv", "missing/saved.csv", std::nullopt};
+        host_.prompts.dialogs.clear();
+        host_.prompts.shown.clear();
+        ASSERT_TRUE(Control<QPushButton>(*window_, button)->isEnabled()) << button;
+        for (int k = 0; k < 3; ++k)
+            Click(*window_, button);
+        host_.prompts.dialogs.resize(1);
+        ExpectDialog(file.c_str(), 6);
+        EXPECT_EQ(ReadFile("saved.csv"), ReadFile("expected-" + file)) << button;
+        EXPECT_EQ(AllShown(), std::vector<std::string>{"File could not be written | Error!"});
+    }
+    EXPECT_EQ(ButtonText(*window_, "SaveFlowsCsv"), "Save flows as CSV...");
+    EXPECT_EQ(ButtonText(*window_, "SaveMonthlyCsv"), "Save monthly as CSV...");
+}
+
+// Before a first run, during a run and after one that did not finish there is nothing to
+// save.
+TEST_F(ExportsTest, CsvCommandsWaitForACompletedRun) {
+    const auto enabled = [](TMDIChild& window) {
+        return Control<QPushButton>(window, "SaveFlowsCsv")->isEnabled() &&
+               Control<QPushButton>(window, "SaveMonthlyCsv")->isEnabled();
+    };
+    TMDIChild& fresh = OpenWindow(wall_);
+    EXPECT_FALSE(Control<QPushButton>(fresh, "SaveFlowsCsv")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(fresh, "SaveMonthlyCsv")->isEnabled());
+    fresh.SaveFlowsCsvClick();
+    EXPECT_TRUE(host_.prompts.dialogs.empty());
+
+    ASSERT_TRUE(enabled(*window_));
+    bool enabledDuringRun = true;
+    DuringRun(*window_, [&] {
+        enabledDuringRun = Control<QPushButton>(*window_, "SaveFlowsCsv")->isEnabled() ||
+                           Control<QPushButton>(*window_, "SaveMonthlyCsv")->isEnabled();
+        Click(*window_, "Button1");  // Cancel
+    });
+    Click(*window_, "Button1");
+    EXPECT_EQ(Shown(0), "Execution aborted by user | Porvap 2.0");
+    EXPECT_FALSE(enabledDuringRun);
+    EXPECT_FALSE(Control<QPushButton>(*window_, "SaveFlowsCsv")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(*window_, "SaveMonthlyCsv")->isEnabled());
+    window_->SaveMonthlyCsvClick();
+    EXPECT_TRUE(host_.prompts.dialogs.empty());
+
+    host_.prompts.shown.clear();
+    Click(*window_, "Button1");
+    ASSERT_EQ(Shown(0), "Execution sucessfully terminated | Porvap 2.0");
+    EXPECT_TRUE(enabled(*window_));
 }
 
 TEST_F(ExportsTest, RightClickingAProfileSelectsAndShowsItAndOpensTheMenu) {

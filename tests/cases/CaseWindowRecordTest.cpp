@@ -181,8 +181,10 @@ TEST_F(CaseWindowRecordTest, SaveAsksForANameUntilTheCaseHasOne) {
     ASSERT_EQ(host_.prompts.dialogs.size(), 1u);
     const FileDialogRequest& request = host_.prompts.dialogs[0];
     EXPECT_EQ(request.fileName, "simul.sim");
-    EXPECT_EQ(request.filters, (std::vector<std::string>{"Text files|*.txt", "Bitmaps|*.bmp",
-                                                         "Simulations|*.sim", "All files|*.*"}));
+    EXPECT_EQ(request.filters,
+              (std::vector<std::string>{"Text files|*.txt", "Bitmaps|*.bmp", "Simulations|*.sim",
+                                        "PNG images|*.png", "SVG drawings|*.svg", "CSV files|*.csv",
+                                        "All files|*.*"}));
     EXPECT_EQ(request.filterIndex, 3);
     EXPECT_TRUE(request.overwritePrompt);
     EXPECT_EQ(request.directory, host_.directories.FirstDirectory());

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "climate/PsychroChartWindow.h"
@@ -84,7 +86,9 @@ TEST_F(PsychroChartWindowTest, SavesTheBitmapAsDrawn) {
     const FileDialogRequest& request = prompts_.dialogs[0];
     EXPECT_EQ(request.fileName, "carta.bmp");
     EXPECT_EQ(request.directory, "charts/");
-    EXPECT_EQ(request.filters.front(), "Bitmaps|*.bmp");
+    EXPECT_EQ(request.filters, std::vector<std::string>({"Bitmaps|*.bmp", "PNG images|*.png",
+                                                         "SVG drawings|*.svg", "All files|*.*"}));
+    EXPECT_EQ(request.filterIndex, 1);
     EXPECT_TRUE(request.overwritePrompt);
     EXPECT_TRUE(prompts_.shown.empty());
 
@@ -106,14 +110,16 @@ TEST_F(PsychroChartWindowTest, SavesTheBitmapAsDrawn) {
 // file that cannot be written is reported.
 TEST_F(PsychroChartWindowTest, SaveFormatsAndFailures) {
     const auto window = OpenRecords("20 0.5 0 1 1 0\n");
-    for (const char* name : {"chart.png", "chart.svg", "chart.dat", "no/dir/a.bmp", "no/dir/a.svg"})
+    for (const char* name : {"chart.PNG", "chart.svg", "chart.dat", "no/dir/a.bmp", "no/dir/a.svg"})
         prompts_.files.push_back(std::string(name));
     prompts_.files.push_back(std::nullopt);
     for (int save = 0; save < 6; ++save)
         window->findChild<QAction*>("Salvar1")->trigger();
-    EXPECT_EQ(ReadFile("chart.png").substr(1, 3), "PNG");
+    EXPECT_EQ(ReadFile("chart.PNG").substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(QImage("chart.PNG").convertToFormat(QImage::Format_RGB32), window->Chart());
     const std::string svg = ReadFile("chart.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
     EXPECT_NE(svg.find("TBS"), std::string::npos);
     EXPECT_EQ(ReadFile("chart.dat").substr(0, 2), "BM");
     ASSERT_EQ(prompts_.shown.size(), 2u);

@@ -70,6 +70,46 @@ TEST_F(EngineRun, FluxFileSaysNotGeneratedWithoutProfiles) {
     EXPECT_EQ(ReadFile("flux.txt"), "Not generated");
 }
 
+// The flows of every recording step stay in memory, flux.txt or not, until the next start.
+TEST_F(EngineRun, RecordingStepsAreKeptForExports) {
+    Prepare(3);
+    SetProfileOutput(*engine, 0);
+    ASSERT_EQ(RunToCompletion(*engine), 0);
+    const std::vector<HourlyFlow>& rows = engine->hourly.Rows();
+    ASSERT_EQ(rows.size(), 70u);
+    EXPECT_TRUE(engine->hourly.Complete());
+    EXPECT_EQ(rows.front().day * 100 + rows.front().hour, 101);
+    EXPECT_EQ(rows.back().day * 100 + rows.back().hour, 322);
+    ASSERT_EQ(observer.sensible.size(), 71u);  // the warm-up's end comes first
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        EXPECT_EQ(rows[k].sensible, observer.sensible[k + 1]) << k;
+    EXPECT_DOUBLE_EQ(rows.back().indoorTemperature, 22.0);
+    EXPECT_DOUBLE_EQ(rows.back().outdoorHumidity, 0.7);
+
+    SetExternalClimateFile(*engine, "missing.pvh");
+    EXPECT_EQ(RunToCompletion(*engine), kExternalClimateUnreadable);
+    EXPECT_TRUE(engine->hourly.Rows().empty());
+    EXPECT_FALSE(engine->hourly.Complete());
+}
+
+TEST(HourlyFlowsTest, RowsBeyondTheRunsStepsAreRefusedAndSpoilTheRecord) {
+    HourlyFlows flows;
+    flows.Start(2, 3600.0f);
+    EXPECT_TRUE(flows.Add({}));
+    EXPECT_TRUE(flows.Add({}));
+    EXPECT_FALSE(flows.Add({}));
+    flows.Finish();
+    EXPECT_EQ(flows.Rows().size(), 2u);
+    EXPECT_FALSE(flows.Complete());
+
+    flows.Start(2, 3600.0f);
+    EXPECT_TRUE(flows.Add({}));
+    flows.Finish();
+    EXPECT_TRUE(flows.Complete());
+    flows.Clear();
+    EXPECT_FALSE(flows.Complete());
+}
+
 TEST_F(EngineRun, ForcedInternalCoefficientIsLoggedOnce) {
     Prepare(2);
     SetInternalCoefficient(*engine, -1.0f);

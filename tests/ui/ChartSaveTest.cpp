@@ -4,9 +4,11 @@
 #include <QString>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 
 #include "TestSupport.h"
 #include "ui/ChartView.h"
+#include "ui/PictureFile.h"
 
 namespace porvap {
 namespace {
@@ -85,6 +87,26 @@ TEST_F(ChartSaveTest, UnwritablePathFailsAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_FALSE(view.Save(QString::fromStdString(dir.Path().string())));  // a folder
     EXPECT_FALSE(view.Save(QString::fromStdString(Path(dir, "missing/chart.svg"))));
+}
+
+// A save that fails part-way leaves what was there before: a drawing whose painting cannot
+// start, a bitmap that cannot be encoded.
+TEST_F(ChartSaveTest, AFailedSaveKeepsTheEarlierFile) {
+    const std::string svg = Path(dir, "chart.svg");
+    const std::string bmp = Path(dir, "chart.bmp");
+    ASSERT_TRUE(view.Save(QString::fromStdString(svg)));
+    ASSERT_TRUE(view.Save(QString::fromStdString(bmp)));
+    const std::string drawing = ReadFile(svg);
+    const std::string bitmap = ReadFile(bmp);
+
+    const Picture unpainted{view.Image(), "title", 96, [](QPaintDevice&) {}};
+    EXPECT_FALSE(SavePicture(QString::fromStdString(svg), unpainted));
+    EXPECT_EQ(ReadFile(svg), drawing);
+    const Picture empty{QImage(), "title", 96, [](QPaintDevice&) {}};
+    EXPECT_FALSE(SavePicture(QString::fromStdString(bmp), empty));
+    EXPECT_EQ(ReadFile(bmp), bitmap);
+    const std::filesystem::directory_iterator files(dir.Path());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 2) << "no temporary is left";
 }
 
 TEST_F(ChartSaveTest, LegendAndLabelsStayOutOfThePlot) {

@@ -260,11 +260,15 @@ TEST_F(PropertyViewerTest, SaveWritesTheVisibleChartInTheFormatOfItsName) {
     const FileDialogRequest& request = prompts_.dialogs.at(0);
     EXPECT_EQ(request.directory, directories_.FirstDirectory());
     EXPECT_EQ(request.fileName, "graf1.bmp");
-    EXPECT_EQ(request.filters, std::vector<std::string>({"BMP files|*.BMP", "All files|*.*"}));
+    EXPECT_EQ(request.filters, std::vector<std::string>({"Bitmaps|*.bmp", "PNG images|*.png",
+                                                         "SVG drawings|*.svg", "All files|*.*"}));
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_EQ(ReadFile("graf1.bmp").substr(0, 2), "BM");
     EXPECT_EQ(ReadFile("chart.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
-    EXPECT_NE(ReadFile("chart.svg").find("Conductivity"), std::string::npos);
+    const std::string svg = ReadFile("chart.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
+    EXPECT_NE(svg.find("Conductivity"), std::string::npos);
     EXPECT_EQ(ReadFile("chart").substr(0, 2), "BM");
     ASSERT_EQ(prompts_.shown.size(), 1u);
     EXPECT_EQ(prompts_.shown[0].text, "Error saving bitmap!");

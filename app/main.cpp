@@ -1,9 +1,13 @@
 #include <clocale>
+#include <string>
 
 #include <QApplication>
+#include <QFile>
 
 #include "shell/Artwork.h"
 #include "shell/MainWindow.h"
+#include "shell/UserWorkspace.h"
+#include "ui/QtPrompter.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,6 +16,11 @@ int main(int argc, char* argv[]) {
     // QApplication takes the number format from the environment; the data files are read and
     // written with the C formats.
     std::setlocale(LC_NUMERIC, "C");
+    // Started from the menu, the program has no data around it: it works in the user's copy.
+    const std::string workspaceError =
+        porvap::EnterUserWorkspace(QFile::encodeName(QApplication::applicationDirPath()).data());
+    if (!workspaceError.empty())
+        porvap::QtPrompter(nullptr, {}).Show(workspaceError, porvap::kProgramCaption);
     porvap::TMainForm window;
     window.showMaximized();
     return QApplication::exec();

@@ -3,7 +3,6 @@
 #include "cases/CaseFile.h"
 #include "cases/CaseValidation.h"
 #include "engine/Run.h"
-#include "engine/SimulationEngine.h"
 #include "materials/MaterialCatalog.h"
 #include "shell/Messages.h"
 
@@ -11,9 +10,9 @@ namespace porvap {
 
 namespace {
 
-int Refuse(MessageSink& messages, const std::string& text, const std::string& caption) {
+CaseOutcome Refuse(MessageSink& messages, const std::string& text, const std::string& caption) {
     messages.Show(text, caption);
-    return kCaseRefused;
+    return CaseOutcome{};
 }
 
 }  // namespace
@@ -21,6 +20,12 @@ int Refuse(MessageSink& messages, const std::string& text, const std::string& ca
 int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer) {
     MaterialCatalog catalog;
     catalog.LoadCatalog(messages);
+    return RunCase(casePath, std::string(), catalog, messages, observer).code;
+}
+
+CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirectory,
+                    const MaterialCatalog& catalog, MessageSink& messages,
+                    EngineObserver* observer) {
     CaseRecord inputs;
     std::string message;
     if (ReadCaseFile(casePath, inputs, message) != 0)
@@ -32,11 +37,19 @@ int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* 
     if (!checked.ok) {
         if (checked.question != FlowIntervalQuestion::None) {
             messages.AskYesNo(checked.message, checked.caption);
-            return kCaseRefused;
+            return CaseOutcome{};
         }
         return Refuse(messages, checked.message, checked.caption);
     }
-    return RunToCompletion(*engine);
+    SetOutputDirectory(*engine, outputDirectory);
+    CaseOutcome outcome;
+    outcome.code = RunToCompletion(*engine);
+    if (outcome.code == 0) {
+        outcome.gain = engine->summary.positive;
+        outcome.loss = engine->summary.negative;
+        outcome.energy = AnnualEnergies(*engine);
+    }
+    return outcome;
 }
 
 }  // namespace porvap

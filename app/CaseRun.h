@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "engine/SimulationEngine.h"
+
 namespace porvap {
 
 class EngineObserver;
+class MaterialCatalog;
 class MessageSink;
 
 // Runs one case file from start to end in the working directory, with no window: loads the
@@ -13,6 +16,23 @@ class MessageSink;
 // go to the sink. Answers the run's code (RunCodeMessage gives its message): 0 when the
 // run completed, kCaseRefused when the case could not be read or was refused.
 constexpr int kCaseRefused = 100;
+// The run ended by an exception (out of memory, for one); the others go on.
+constexpr int kCaseThrew = 101;
 int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer);
+
+// A run's code and, when it completed (code 0), its peaks and yearly totals.
+struct CaseOutcome {
+    int code = kCaseRefused;
+    Peak gain;  // W/m2 into the room, >= 0
+    Peak loss;  // W/m2 out of the room, <= 0
+    AnnualEnergy energy;
+};
+
+// The same on a loaded catalog, which the run only reads (runs may share it across
+// threads), with the result files created in outputDirectory (empty: the working
+// directory), which must exist.
+CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirectory,
+                    const MaterialCatalog& catalog, MessageSink& messages,
+                    EngineObserver* observer);
 
 }  // namespace porvap

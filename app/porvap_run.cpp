@@ -1,56 +1,57 @@
-// porvap-run: runs a case file without the desktop program.
+// porvap-run: runs case files without the desktop program.
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "app/BatchCommand.h"
 #include "app/CaseRun.h"
+#include "app/CommandLine.h"
+#include "app/ConsoleMessages.h"
 #include "engine/EngineObserver.h"
 #include "engine/Run.h"
-#include "shell/Messages.h"
 
 namespace {
 
 constexpr const char* kHelp =
     "Usage: porvap-run CASE.sim\n"
+    "       porvap-run [-j N] [-o DIR] CASE.sim|DIR ...\n"
     "\n"
-    "Runs a Porvap case file without the desktop program, in the current working\n"
-    "directory. That directory must hold \"materiais.cfg\" and the material and climate\n"
-    "files the case names (paths in the case are relative to it).\n"
+    "Runs Porvap case files without the desktop program. The current working directory\n"
+    "must hold \"materiais.cfg\" and the material and climate files the cases name (paths\n"
+    "in a case are relative to it).\n"
     "\n"
-    "The case is checked with the same rules and messages as the Run button; a question\n"
-    "about the flow interval counts as answered No. The run writes hext.txt, hint.txt,\n"
-    "flux.txt, arq.txt and perfis.txt into the working directory, shows a progress bar on\n"
-    "standard error when that is a terminal, and prints the completion message.\n"
-    "A case run as step by step in the program runs straight through here.\n"
+    "Each case is checked with the same rules and messages as the Run button; a question\n"
+    "about the flow interval counts as answered No. A run writes hext.txt, hint.txt,\n"
+    "flux.txt, arq.txt and perfis.txt. A case run as step by step in the program runs\n"
+    "straight through here.\n"
     "\n"
-    "To run many cases side by side, give each its own directory: the result files have\n"
-    "fixed names.\n"
+    "One case file and no -o: the result files go into the working directory; a progress\n"
+    "bar shows on standard error when that is a terminal, and the completion message is\n"
+    "printed.\n"
     "\n"
-    "Exit status: 0 when the run completed, 1 when it stopped on an error or the case\n"
-    "was refused, 2 for a usage error.\n";
-
-// Messages of loading and checking, one line each on standard error.
-class ConsoleMessages : public porvap::MessageSink {
-  public:
-    void Show(const std::string& text, const std::string& caption) override {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), OneLine(text).c_str());
-    }
-    bool AskYesNo(const std::string& text, const std::string& caption) override {
-        std::fprintf(stderr, "%s: %s [answered No]\n", caption.c_str(), OneLine(text).c_str());
-        return false;
-    }
-
-  private:
-    static std::string OneLine(std::string text) {
-        for (char& c : text)
-            if (c == '\n')
-                c = ' ';
-        return text;
-    }
-};
+    "Otherwise the cases run as a batch, in one process: a directory stands for every *.sim\n"
+    "file directly inside it, in name order. Each case's result files go into DIR/STEM\n"
+    "(STEM: the case file's name without .sim; STEM-2, STEM-3, ... when cases share a\n"
+    "name), created when missing. A line is printed as each case finishes, then a table:\n"
+    "the status of each case (completion, stop or refusal message), the peak heat gain and\n"
+    "peak heat loss of the room in W/m2 with their date and hour, and the yearly heating\n"
+    "and cooling in kWh/m2 (arq.txt's yearly figures, which are Wh/m2, divided by 1000).\n"
+    "Gain and cooling are heat the room gains through the element, loss and heating heat\n"
+    "it loses through it, all as positive figures, over the office hours of working days\n"
+    "as in arq.txt.\n"
+    "\n"
+    "Options:\n"
+    "  -j N    run N cases at a time (default: one per core)\n"
+    "  -o DIR  directory of the results directories (default: the working directory)\n"
+    "  -h, --help  show this help\n"
+    "\n"
+    "Exit status: 0 when every run completed, 1 when a run stopped on an error or a case\n"
+    "was refused, 2 for a usage error (unknown option, -j 0, no case, a directory without\n"
+    "a .sim file).\n";
 
 // A bar on standard error, redrawn when the percentage changes.
 class ProgressBar : public porvap::EngineObserver {
@@ -84,23 +85,27 @@ class ProgressBar : public porvap::EngineObserver {
     int pass_ = 0;
 };
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(kHelp, stdout);
-        return 0;
-    }
-    if (argc != 2) {
-        std::fputs(kHelp, stderr);
-        return 2;
-    }
-    ConsoleMessages messages;
+int RunSingleCase(const std::string& casePath) {
+    porvap::ConsoleMessages messages;
     ProgressBar bar;
-    const int rc = porvap::RunCase(argv[1], messages, isatty(STDERR_FILENO) ? &bar : nullptr);
+    const int rc = porvap::RunCase(casePath, messages, isatty(STDERR_FILENO) ? &bar : nullptr);
     bar.Finish();
     const porvap::RunMessage done = porvap::RunCodeMessage(rc);
     if (done.text)
         std::fprintf(rc == 0 ? stdout : stderr, "%s\n", done.text);
     return rc == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    porvap::CommandLine line;
+    std::string error;
+    if (!porvap::ParseCommandLine({argv + 1, argv + argc}, line, error))
+        return porvap::ReportUsageError(error);
+    if (line.help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    return line.SingleCase() ? RunSingleCase(line.inputs.front()) : porvap::RunBatchCommand(line);
 }

@@ -1,9 +1,9 @@
 // One simulated year (warm-up and recording passes) of the bundled three-layer wall.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
+#include "WorkDir.h"
 #include "cases/CaseFile.h"
 #include "cases/CaseValidation.h"
 #include "engine/Run.h"
@@ -13,19 +13,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The runs write their result files into a scratch copy of the bundled data.
-fs::path PrepareWorkDir() {
-    const fs::path work = fs::temp_directory_path() / "porvap_bench";
-    fs::remove_all(work);
-    fs::copy(fs::path(PORVAP_SOURCE_DIR) / "data", work, fs::copy_options::recursive);
-    return work;
-}
-
 void RunYear(benchmark::State& state, const char* caseFile) {
     const int scale = static_cast<int>(state.range(0));
-    fs::current_path(PrepareWorkDir());
+    PrepareWorkDir("porvap_bench");
     porvap::RecordingMessageSink messages;
     porvap::MaterialCatalog catalog;
     catalog.LoadCatalog(messages);
@@ -55,8 +45,12 @@ void RunYear(benchmark::State& state, const char* caseFile) {
     state.counters["nodes"] = nodes;
 }
 
-void Level0(benchmark::State& state) { RunYear(state, "cases/wall-level0.sim"); }
-void Level5(benchmark::State& state) { RunYear(state, "cases/wall-level5.sim"); }
+void Level0(benchmark::State& state) {
+    RunYear(state, "cases/wall-level0.sim");
+}
+void Level5(benchmark::State& state) {
+    RunYear(state, "cases/wall-level5.sim");
+}
 
 BENCHMARK(Level0)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 BENCHMARK(Level5)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);

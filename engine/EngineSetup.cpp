@@ -23,16 +23,16 @@ void AllocateNodes(SimulationEngine& engine, int intervals) {
     engine.blocks.a.assign(count, Block{});
     engine.blocks.e.assign(count, Block{});
     engine.blocks.w.assign(count, Block{});
-    engine.blocks.d.assign(count, {0.0f, 0.0f});
+    engine.blocks.d.assign(count, BlockVector{});
     for (auto* field : {&engine.conduction.diagonal, &engine.conduction.capacity,
                         &engine.conduction.east, &engine.conduction.west, &engine.conduction.rhs}) {
-        field->assign(count, 0.0f);
+        field->assign(count, 0.0);
     }
     AssemblyScratch& scratch = engine.scratch;
     scratch.gridIndex.assign(count, 0);
     scratch.faces.assign(count, FaceCoefficients{});
     scratch.recursion.assign(count, Block{});
-    scratch.offsets.assign(count, {0.0f, 0.0f});
+    scratch.offsets.assign(count, BlockVector{});
     scratch.p.assign(count, 0.0);
     scratch.r.assign(count, 0.0);
 }
@@ -189,6 +189,9 @@ void SetModelLevel(SimulationEngine& engine, int level) {
 }
 void SetFixedMoisture(SimulationEngine& engine, float theta) {
     engine.params.fixedMoisture = theta;
+}
+void SetOutputDirectory(SimulationEngine& engine, const std::string& directory) {
+    engine.params.outputDirectory = directory;
 }
 
 }  // namespace porvap

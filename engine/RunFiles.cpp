@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "climate/Calendar.h"
 #include "climate/Psychrometrics.h"
@@ -16,7 +17,11 @@ constexpr double kInitialTheta = 0.03;  // m3/m3
 constexpr double kInitialT = 20.0;      // degC
 constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
 
-FileHandle Create(const char* name) { return OpenFile(name, "w"); }
+FileHandle Create(const SimulationEngine& engine, const char* name) {
+    const std::string& directory = engine.params.outputDirectory;
+    return OpenFile(directory.empty() ? name : (std::filesystem::path(directory) / name).string(),
+                    "w");
+}
 
 void Print(const FileHandle& file, const char* text) {
     if (file)
@@ -26,9 +31,9 @@ void Print(const FileHandle& file, const char* text) {
 void OpenSideFiles(SimulationEngine& engine) {
     RunFiles& f = engine.files;
     const EngineParameters& p = engine.params;
-    f.hext = Create("hext.txt");
-    f.hint = Create("hint.txt");
-    f.flux = Create("flux.txt");
+    f.hext = Create(engine, "hext.txt");
+    f.hint = Create(engine, "hint.txt");
+    f.flux = Create(engine, "flux.txt");
     Print(f.flux, p.profileOutput
                       ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
                       : "Not generated");
@@ -79,10 +84,11 @@ int StartRun(SimulationEngine& engine) {
     run.minT0 = 999.0f;
     run.pass = 0;
     engine.summary.paint = 1;
+    engine.hourly.Clear();
     OpenSideFiles(engine);
     RunFiles& f = engine.files;
-    f.arq = Create("arq.txt");
-    f.perfis = Create("perfis.txt");
+    f.arq = Create(engine, "arq.txt");
+    f.perfis = Create(engine, "perfis.txt");
     if (!f.arq || !f.perfis) {
         AbortRun(engine);
         return kOutputFilesFailed;
@@ -180,12 +186,9 @@ void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
     const bool conduction = engine.params.modelLevel == 5;
     const bool mainlyHot = engine.params.climateClass == 1;
     const float k = kJoulesToWattHours;
-    float cooling = 0.0f, heating = 0.0f;
     int latent = 0;
     for (int m = 1; m <= 12; ++m) {
         if (conduction) {
-            cooling += k * s.qsPos[m];
-            heating += k * s.qsNeg[m];
             std::fprintf(arq, "\n%d %e %e %6.4f", m, k * s.qsPos[m], k * s.qsNeg[m],
                          s.meanTemperature[m]);
             continue;
@@ -193,11 +196,10 @@ void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
         latent = static_cast<int>(latent + k * s.qlPos[m]);
         if (!mainlyHot)
             latent = static_cast<int>(latent + k * s.qlNeg[m]);
-        cooling += k * (s.qsPos[m] + s.qlPos[m]);
-        heating += k * (s.qsNeg[m] + s.qlNeg[m]);
         std::fprintf(arq, "\n%d %e %e %e %e %6.4f %6.4f", m, k * s.qsPos[m], k * s.qsNeg[m],
                      k * s.qlPos[m], k * s.qlNeg[m], 100.0f * s.meanTheta[m], s.meanTemperature[m]);
     }
+    const auto [cooling, heating] = AnnualEnergies(engine);
     std::fprintf(arq, "\n\ncooling_anual_energy=%e kW \nheating_anual_energy=%e kW\n", cooling,
                  heating);
     const Peak& peak = mainlyHot ? s.positive : s.negative;
@@ -208,6 +210,18 @@ void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
 }
 
 }  // namespace
+
+AnnualEnergy AnnualEnergies(const SimulationEngine& engine) {
+    const RunSummary& s = engine.summary;
+    const bool conduction = engine.params.modelLevel == 5;
+    const float k = kJoulesToWattHours;
+    AnnualEnergy year;
+    for (int m = 1; m <= 12; ++m) {
+        year.cooling += conduction ? k * s.qsPos[m] : k * (s.qsPos[m] + s.qlPos[m]);
+        year.heating += conduction ? k * s.qsNeg[m] : k * (s.qsNeg[m] + s.qlNeg[m]);
+    }
+    return year;
+}
 
 int EnergySummary(SimulationEngine& engine) {
     const int month = engine.boundary.current.month;
@@ -222,6 +236,7 @@ int EnergySummary(SimulationEngine& engine) {
     }
     WritePeaks(engine.files.arq.get(), engine.summary);
     WriteYear(engine.files.arq.get(), engine);
+    engine.hourly.Finish();
     AbortRun(engine);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "climate/TextFiles.h"
 #include "engine/EngineObserver.h"
 #include "engine/FixedLayerProperties.h"
+#include "engine/HourlyFlows.h"
 #include "engine/Layer.h"
 #include "engine/PropertyGrid.h"
 #include "engine/PropertyTable.h"
@@ -55,21 +56,27 @@ struct EngineParameters {
     float orientation = 0.0f;    // degrees, 0 south, 90 east
     float inclination = 0.0f;    // degrees, 0 horizontal, 90 vertical
     float reflectance = 0.0f;    // ground reflectance
+    // Of the result files; empty: the working directory.
+    std::string outputDirectory;
 };
 
-using Block = std::array<std::array<float, 2>, 2>;
+// The linear systems are held in double precision: in single precision the diagonal sum
+// rounds away the storage term of thin sections, which acts as a spurious heat path and
+// makes finer grids less accurate.
+using Block = std::array<std::array<double, 2>, 2>;
+using BlockVector = std::array<double, 2>;
 
 // Per node i: A_i x_i = E_i x_{i+1} + W_i x_{i-1} + d_i with x = (theta, T).
 struct BlockSystem {
     int rows = 2;
     int columns = 2;
     std::vector<Block> a, e, w;
-    std::vector<std::array<float, 2>> d;
+    std::vector<BlockVector> d;
 };
 
 // Model level 5: diagonal_i T_i = east_i T_{i+1} + west_i T_{i-1} + rhs_i.
 struct ConductionSystem {
-    std::vector<float> diagonal, capacity, east, west, rhs;
+    std::vector<double> diagonal, capacity, east, west, rhs;
 };
 
 // Coefficients of the node being assembled, at its east and west faces.
@@ -92,10 +99,10 @@ struct FaceCoefficients {
 // Work space reused by every iteration; it carries nothing from one iteration to the next.
 struct AssemblyScratch {
     std::vector<int> gridIndex;  // per node, the property grid index of its moisture content
-    std::vector<FaceCoefficients> faces;        // per face, between node f and f + 1
-    std::vector<Block> recursion;               // block solver P
-    std::vector<std::array<float, 2>> offsets;  // block solver q
-    std::vector<double> p, r;                   // conduction solver
+    std::vector<FaceCoefficients> faces;  // per face, between node f and f + 1
+    std::vector<Block> recursion;         // block solver P
+    std::vector<BlockVector> offsets;     // block solver q
+    std::vector<double> p, r;             // conduction solver
 };
 
 // Climate of the current step: the interpolated values, the next hourly record and the
@@ -140,6 +147,13 @@ struct RunSummary {
     int paint = 1;
 };
 
+// Heat totals of the recording pass as arq.txt gives them (office hours of working days,
+// months 1 to 12), Wh/m2: sensible and latent heat, sensible only at model level 5.
+struct AnnualEnergy {
+    float cooling = 0.0f;  // heat the room gains through the element, >= 0
+    float heating = 0.0f;  // heat the room loses through the element, <= 0
+};
+
 struct RunState {
     float elapsed = 0.0f;    // s
     int intervalLength = 0;  // h until the climate opens, then s
@@ -173,6 +187,7 @@ struct SimulationEngine {
     RunState run;
     RunSummary summary;
     RunFiles files;
+    HourlyFlows hourly;  // of the last run, for exports
 
     int NodeCount() const { return n + 1; }
 };
@@ -184,6 +199,7 @@ void SetLayers(SimulationEngine& engine, std::vector<Layer> layers);
 void RebuildGrid(SimulationEngine& engine);
 void FillFixedProperties(SimulationEngine& engine, float theta);
 float PropertyAt(const SimulationEngine& engine, const PropertyTable& table, float theta);
+AnnualEnergy AnnualEnergies(const SimulationEngine& engine);
 
 // Setters. Those with a validity rule answer 0 when accepted and -1 when refused.
 void SetProfileOutput(SimulationEngine& engine, int on);
@@ -208,5 +224,7 @@ void SetTolerance(SimulationEngine& engine, double tolerance);
 void SetMaxIterations(SimulationEngine& engine, int iterations);
 void SetModelLevel(SimulationEngine& engine, int level);
 void SetFixedMoisture(SimulationEngine& engine, float theta);
+// Where the run creates its result files; ResetDefaults clears it. The directory must exist.
+void SetOutputDirectory(SimulationEngine& engine, const std::string& directory);
 
 }  // namespace porvap

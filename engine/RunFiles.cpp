@@ -54,6 +54,10 @@ void ResetAccumulators(SimulationEngine& engine) {
     RunSummary& s = engine.summary;
     s.sumTheta = s.sumTemperature = 0.0f;
     s.sensiblePos = s.sensibleNeg = s.latentPos = s.latentNeg = 0.0f;
+    // An engine kept for the next run must not carry this run's months into a shorter one.
+    for (MonthlyArray* month :
+         {&s.meanTheta, &s.meanTemperature, &s.qsPos, &s.qsNeg, &s.qlPos, &s.qlNeg})
+        month->fill(0.0f);
     s.positive = Peak{};
     s.negative = Peak{};
     s.dayCounter = 1;

@@ -63,6 +63,23 @@ TEST_F(EngineRun, SummaryHasPeaksTwelveMonthsAndTheAnnualTotals) {
     EXPECT_EQ(arq.find("nan"), std::string::npos);
 }
 
+// A case window keeps its engine from run to run: a shorter run must not report the months
+// of the one before.
+TEST_F(EngineRun, AShorterRunForgetsTheMonthsOfTheRunBefore) {
+    test::WriteConstantClimate("climate.pvh", 40, 25.0, 0.7, 100.0);
+    auto runUntil = [&](SimulationEngine& e, DayHour end) {
+        test::SetUpConstantCase(e, {Layer(material.get(), 5, 0.05)}, "climate.pvh", 5, 22.0, 0.6);
+        SetDates(e, DayHour{1, 1, 0}, end);
+        return RunToCompletion(e);
+    };
+    ASSERT_EQ(runUntil(*engine, DayHour{9, 2, 23}), 0);
+    ASSERT_EQ(runUntil(*engine, DayHour{12, 1, 23}), 0);
+    const std::string reused = ReadFile("arq.txt");
+    auto fresh = CreateEngine(nullptr);
+    ASSERT_EQ(runUntil(*fresh, DayHour{12, 1, 23}), 0);
+    EXPECT_EQ(reused, ReadFile("arq.txt"));
+}
+
 TEST_F(EngineRun, FluxFileSaysNotGeneratedWithoutProfiles) {
     Prepare(2);
     SetProfileOutput(*engine, 0);

@@ -16,23 +16,26 @@ namespace porvap::test {
 inline ::testing::AssertionResult Near(double actual, double expected, double relTol) {
     const double scale = std::max(std::fabs(expected), 1e-300);
     const double rel = std::fabs(actual - expected) / scale;
-    if (rel <= relTol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "actual " << actual << " vs expected " << expected
-                                         << ": relative deviation " << rel << " > tolerance "
-                                         << relTol;
+    if (rel <= relTol)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "actual " << actual << " vs expected " << expected << ": relative deviation " << rel
+           << " > tolerance " << relTol;
 }
 
 // A fresh directory that becomes the working directory for the test's lifetime:
 // the program writes its result files under fixed names in the working directory.
 class ScratchDir {
-public:
+  public:
     ScratchDir() : previous_(std::filesystem::current_path()) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // The process id keeps suites of different build directories apart when they run at once.
         std::string name = "porvap_" + std::to_string(::getpid()) + "_";
-        if (info) name += std::string(info->test_suite_name()) + "_" + info->name();
+        if (info)
+            name += std::string(info->test_suite_name()) + "_" + info->name();
         for (char& c : name)
-            if (c == '/') c = '_';
+            if (c == '/')
+                c = '_';
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
@@ -47,7 +50,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

@@ -35,7 +35,8 @@ CaseReport RunOne(const BatchCase& job, const MaterialCatalog& catalog) {
     }
     RecordingMessageSink messages;
     try {
-        report.outcome = RunCase(job.casePath, job.resultsDirectory, catalog, messages, nullptr);
+        report.outcome =
+            RunCase(job.casePath, job.resultsDirectory, catalog, messages, nullptr, true);
     } catch (const std::exception& error) {
         report.outcome.code = kCaseThrew;
         report.status = std::string("Run failed: ") + error.what();

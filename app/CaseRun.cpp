@@ -1,7 +1,10 @@
 #include "app/CaseRun.h"
 
+#include <filesystem>
+
 #include "cases/CaseFile.h"
 #include "cases/CaseValidation.h"
+#include "cases/ResultCsv.h"
 #include "engine/Run.h"
 #include "materials/MaterialCatalog.h"
 #include "shell/Messages.h"
@@ -15,6 +18,12 @@ CaseOutcome Refuse(MessageSink& messages, const std::string& text, const std::st
     return CaseOutcome{};
 }
 
+bool WriteCsvFiles(const SimulationEngine& engine, const std::string& directory) {
+    const std::filesystem::path base(directory);
+    return WriteHourlyFlowsCsv((base / "flows.csv").string(), engine) &&
+           WriteMonthlySummaryCsv((base / "monthly.csv").string(), engine);
+}
+
 }  // namespace
 
 int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer) {
@@ -24,8 +33,8 @@ int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* 
 }
 
 CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirectory,
-                    const MaterialCatalog& catalog, MessageSink& messages,
-                    EngineObserver* observer) {
+                    const MaterialCatalog& catalog, MessageSink& messages, EngineObserver* observer,
+                    bool csv) {
     CaseRecord inputs;
     std::string message;
     if (ReadCaseFile(casePath, inputs, message) != 0)
@@ -44,6 +53,8 @@ CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirect
     SetOutputDirectory(*engine, outputDirectory);
     CaseOutcome outcome;
     outcome.code = RunToCompletion(*engine);
+    if (outcome.code == 0 && csv && !WriteCsvFiles(*engine, outputDirectory))
+        outcome.code = kOutputFilesFailed;
     if (outcome.code == 0) {
         outcome.gain = engine->summary.positive;
         outcome.loss = engine->summary.negative;

@@ -30,9 +30,11 @@ struct CaseOutcome {
 
 // The same on a loaded catalog, which the run only reads (runs may share it across
 // threads), with the result files created in outputDirectory (empty: the working
-// directory), which must exist.
+// directory), which must exist. With `csv`, a completed run also leaves its hourly flows and
+// monthly summary there as flows.csv and monthly.csv; when they cannot be written the run
+// answers kOutputFilesFailed.
 CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirectory,
-                    const MaterialCatalog& catalog, MessageSink& messages,
-                    EngineObserver* observer);
+                    const MaterialCatalog& catalog, MessageSink& messages, EngineObserver* observer,
+                    bool csv = false);
 
 }  // namespace porvap

@@ -110,6 +110,31 @@ TEST_F(Batch, EachCaseGetsTheResultsOfARunAloneInItsOwnDirectory) {
     }
 }
 
+// Each case of a batch leaves its CSV exports beside its result files, an hour per row.
+TEST_F(Batch, EachCaseLeavesItsHourlyAndMonthlyCsv) {
+    ASSERT_EQ(Run("-j 2 -o out batch"), 0) << test::ReadFile("err.txt");
+    for (const std::string stem : {"brick", "conduction"}) {
+        const fs::path directory = fs::path("out") / stem;
+        const std::string flows = test::ReadFile(directory / "flows.csv");
+        const std::string monthly = test::ReadFile(directory / "monthly.csv");
+        EXPECT_EQ(flows.rfind("Month,Day,Hour,Sensible heat to room (W/m2),", 0), 0u) << stem;
+        const std::string flux = test::ReadFile(directory / "flux.txt");  // header and hours
+        EXPECT_EQ(std::count(flows.begin(), flows.end(), '\n'),
+                  std::count(flux.begin(), flux.end(), '\n'))
+            << stem;
+        EXPECT_NE(monthly.find("\nYear,"), std::string::npos) << stem;
+    }
+}
+
+// A case whose exports cannot be written is not reported as completed.
+TEST_F(Batch, ACsvThatCannotBeWrittenFailsItsCase) {
+    fs::create_directories("out/brick/flows.csv");  // a directory where the file should go
+    EXPECT_EQ(Run("-o out batch"), 1);
+    const std::string out = test::ReadFile("out.txt");
+    EXPECT_NE(out.find("brick: Couldn't open output files"), std::string::npos) << out;
+    EXPECT_NE(out.find("conduction: Execution sucessfully terminated"), std::string::npos);
+}
+
 TEST_F(Batch, OneCaseWithoutAnOutputDirectoryRunsAsBefore) {
     ASSERT_EQ(Run("-j 2 batch/brick.sim"), 0);
     EXPECT_EQ(test::ReadFile("out.txt"), "Execution sucessfully terminated\n");

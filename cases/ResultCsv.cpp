@@ -3,12 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <initializer_list>
 
 #include "climate/Calendar.h"
-#include "climate/TextFiles.h"
+#include "climate/FileReplacement.h"
 #include "engine/SimulationEngine.h"
 
 namespace porvap {
@@ -58,21 +57,13 @@ std::string Joined(std::string first, std::initializer_list<double> values) {
     return first + '\n';
 }
 
-// A file that is started and not finished is removed: a half table must not pass for one.
+// A table is written whole or not at all: half a table must not pass for one.
 bool WriteCsv(const std::string& path, const char* header,
               const std::function<void(std::FILE*)>& rows) {
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return false;
-    std::fputs(header, file.get());
-    rows(file.get());
-    if (FinishWriting(file))
-        return true;
-    // What was opened is a file this writer emptied, unless it is a device such as /dev/full.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(NativePath(path), error))
-        std::filesystem::remove(NativePath(path), error);
-    return false;
+    return ReplaceFile(path, [&](std::FILE* file) {
+        std::fputs(header, file);
+        rows(file);
+    });
 }
 
 std::string HourRow(const HourlyFlow& flow) {

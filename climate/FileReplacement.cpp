@@ -27,9 +27,13 @@ fs::path Destination(const std::string& path) {
     return error ? native : target;
 }
 
-// A file that writing in place could not have changed is not replaced either.
+// A file that writing in place could not have changed is not replaced either, nor is
+// anything but a regular file: renaming over a device or a pipe would swap it for a file.
 bool MayReplace(const fs::path& destination) {
-    return access(destination.c_str(), F_OK) != 0 || access(destination.c_str(), W_OK) == 0;
+    struct stat existing {};
+    if (stat(destination.c_str(), &existing) != 0)
+        return true;
+    return S_ISREG(existing.st_mode) && access(destination.c_str(), W_OK) == 0;
 }
 
 // The temporary, created exclusively next to the destination under a short name of its own

@@ -47,6 +47,17 @@ TEST_F(FileReplacement, ReplacesTheWholeFileAndLeavesNothingElse) {
     EXPECT_EQ(test::DirectoryEntries("sub"), std::set<std::string>{"new.txt"});
 }
 
+// Renaming over a pipe or a directory would swap it for a regular file: they are refused.
+TEST_F(FileReplacement, OnlyRegularFilesAreReplaced) {
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    fs::create_directory("folder");
+    EXPECT_FALSE(WriteNew("pipe"));
+    EXPECT_FALSE(WriteNew("folder"));
+    EXPECT_TRUE(fs::is_fifo("pipe"));
+    EXPECT_TRUE(fs::is_directory("folder"));
+    EXPECT_EQ(test::DirectoryEntries(), (std::set<std::string>{"data.txt", "folder", "pipe"}));
+}
+
 TEST_F(FileReplacement, KeepsPermissionsAndSymbolicLinks) {
     fs::permissions("data.txt",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

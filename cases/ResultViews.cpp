@@ -12,13 +12,6 @@ namespace {
 // The bar moves on one progress call in this many; the counter is shared by all windows.
 constexpr int kProgressCalls = 26;
 
-int ProfileCapacity(const RunSettings& settings) {
-    if (!settings.profilesByInterval)
-        return static_cast<int>(settings.profileDates.size());
-    const int interval = std::max(settings.plottingInterval, 1);  // 0 h still saves every hour
-    return settings.profileDays * 24 / interval + 1;
-}
-
 void ClearAll(ChartData& chart) {
     for (int i = 0; i < static_cast<int>(chart.series.size()); ++i)
         chart.Clear(i);
@@ -33,7 +26,7 @@ ResultViews::ResultViews(int& progressCounter, std::function<void(int, int)> pro
 
 void ResultViews::ResetResultViews(const RunSettings& settings, int nodeCount) {
     settings_ = settings;
-    const int capacity = ProfileCapacity(settings);
+    const int capacity = ProfileStore::CapacityFor(settings);
     store_.Reset(capacity, nodeCount);
     plotCountdown_ = settings.plottingCounter;
     intervalMarker_ = settings.profileStart;

@@ -68,7 +68,7 @@ PsychroTables ComputePsychroTables(double totalPressure) {
 }
 
 std::optional<std::vector<PsychroPoint>> ReadPsychroPoints(const std::string& path) {
-    const FileHandle file = OpenFile(path, "r");
+    const FileHandle file = OpenDataFile(path);
     if (!file)
         return std::nullopt;
     std::vector<PsychroPoint> points;

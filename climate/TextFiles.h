@@ -1,6 +1,8 @@
 #pragma once
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,15 +29,23 @@ inline FileHandle OpenFile(const std::string& path, const char* mode) {
     return FileHandle(std::fopen(NativePath(path).c_str(), mode));
 }
 
-// Opens a data file for reading. A device is refused: a path in a data file may name one, and
-// reading a line from an endless one (/dev/zero) would never return.
+// Opens a data file for reading; anything but a regular file is refused. A path in a data
+// file or a dialog may name a directory (reads fail at once and loops never end), a pipe
+// (opening it waits for a writer) or a device (/dev/zero never ends a line). The open does
+// not block, so a pipe is refused rather than waited on.
 inline FileHandle OpenDataFile(const std::string& path) {
-    FileHandle file = OpenFile(path, "r");
+    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
     struct stat status {};
-    if (file && (fstat(fileno(file.get()), &status) != 0 || S_ISCHR(status.st_mode) ||
-                 S_ISBLK(status.st_mode))) {
-        file.reset();
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
     }
+    FileHandle file(fdopen(fd, "r"));
+    if (!file)
+        ::close(fd);
     return file;
 }
 

@@ -57,11 +57,11 @@ int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& hu
 int OpenClimate(SimulationEngine& engine) {
     EngineParameters& p = engine.params;
     BoundaryState& b = engine.boundary;
-    engine.files.external = OpenFile(p.externalFile, "r");
+    engine.files.external = OpenDataFile(p.externalFile);
     if (!engine.files.external)
         return 1;
     if (p.constantInternal != 1) {
-        engine.files.internal = OpenFile(p.internalFile, "r");
+        engine.files.internal = OpenDataFile(p.internalFile);
         if (!engine.files.internal) {
             CloseClimate(engine);
             return 2;

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,13 +65,14 @@ TEST(DetectClimateLayout, AcceptsBackslashSeparators) {
     EXPECT_EQ(NativePath("a\\b/c"), "a/b/c");
 }
 
-TEST(OpenDataFile, OpensFilesAndRefusesDevices) {
+TEST(OpenDataFile, OpensRegularFilesOnly) {
     ScratchDir dir;
     WriteFile("ext.pvh", Fields(6) + "\n");
+    std::filesystem::create_directory("folder.pvh");
+    ASSERT_EQ(mkfifo("pipe.pvh", 0600), 0);
     EXPECT_NE(OpenDataFile(".\\ext.pvh"), nullptr);
-    EXPECT_EQ(OpenDataFile("missing.pvh"), nullptr);
-    EXPECT_EQ(OpenDataFile("/dev/zero"), nullptr);
-    EXPECT_EQ(OpenDataFile("/dev/null"), nullptr);
+    for (const char* refused : {"missing.pvh", "/dev/zero", "/dev/null", "folder.pvh", "pipe.pvh"})
+        EXPECT_EQ(OpenDataFile(refused), nullptr) << refused;
 }
 
 }  // namespace

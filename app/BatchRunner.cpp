@@ -19,9 +19,9 @@ std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
-std::string CodeStatus(int code) {
-    const RunMessage message = RunCodeMessage(code);
-    return message.text ? FirstLine(message.text) : "Stopped with code " + std::to_string(code);
+std::string Status(const CaseOutcome& outcome) {
+    return outcome.notice.text.empty() ? "Stopped with code " + std::to_string(outcome.code)
+                                       : FirstLine(outcome.notice.text);
 }
 
 CaseReport RunOne(const BatchCase& job, const MaterialCatalog& catalog) {
@@ -42,7 +42,7 @@ CaseReport RunOne(const BatchCase& job, const MaterialCatalog& catalog) {
         report.status = std::string("Run failed: ") + error.what();
         return report;
     }
-    report.status = messages.Messages().empty() ? CodeStatus(report.outcome.code)
+    report.status = messages.Messages().empty() ? Status(report.outcome)
                                                 : FirstLine(messages.Messages().front().text);
     return report;
 }

@@ -29,8 +29,8 @@ using CaseFinished =
 int DefaultJobs();
 
 // Runs every case, `jobs` at a time on threads of their own, each with its result files and
-// its CSV exports in its results directory (created when missing). The catalog is shared by all the runs and
-// only read. Answers the reports in the order of the cases.
+// its CSV exports in its results directory (created when missing). The catalog is shared by all the
+// runs and only read. Answers the reports in the order of the cases.
 std::vector<CaseReport> RunBatch(const std::vector<BatchCase>& cases,
                                  const MaterialCatalog& catalog, int jobs,
                                  const CaseFinished& finished);

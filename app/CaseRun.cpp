@@ -26,10 +26,10 @@ bool WriteCsvFiles(const SimulationEngine& engine, const std::string& directory)
 
 }  // namespace
 
-int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer) {
+CaseOutcome RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer) {
     MaterialCatalog catalog;
     catalog.LoadCatalog(messages);
-    return RunCase(casePath, std::string(), catalog, messages, observer).code;
+    return RunCase(casePath, std::string(), catalog, messages, observer);
 }
 
 CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirectory,
@@ -55,6 +55,7 @@ CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirect
     outcome.code = RunToCompletion(*engine);
     if (outcome.code == 0 && csv && !WriteCsvFiles(*engine, outputDirectory))
         outcome.code = kOutputFilesFailed;
+    outcome.notice = DescribeRunEnd(*engine, outcome.code);
     if (outcome.code == 0) {
         outcome.gain = engine->summary.positive;
         outcome.loss = engine->summary.negative;

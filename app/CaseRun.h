@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/Run.h"
 #include "engine/SimulationEngine.h"
 
 namespace porvap {
@@ -10,23 +11,27 @@ class EngineObserver;
 class MaterialCatalog;
 class MessageSink;
 
-// Runs one case file from start to end in the working directory, with no window: loads the
-// catalog from "materiais.cfg", reads and validates the case (a Yes/No question counts as
-// No), runs both passes and writes the result files. The messages of loading and checking
-// go to the sink. Answers the run's code (RunCodeMessage gives its message): 0 when the
-// run completed, kCaseRefused when the case could not be read or was refused.
+// The case could not be read or was refused.
 constexpr int kCaseRefused = 100;
 // The run ended by an exception (out of memory, for one); the others go on.
 constexpr int kCaseThrew = 101;
-int RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer);
 
-// A run's code and, when it completed (code 0), its peaks and yearly totals.
+// A run's code (0 when it completed), what the run tells the user (DescribeRunEnd; empty
+// for a refused case, whose messages went to the sink) and, when it completed, its peaks
+// and yearly totals.
 struct CaseOutcome {
     int code = kCaseRefused;
+    RunNotice notice;
     Peak gain;  // W/m2 into the room, >= 0
     Peak loss;  // W/m2 out of the room, <= 0
     AnnualEnergy energy;
 };
+
+// Runs one case file from start to end in the working directory, with no window: loads the
+// catalog from "materiais.cfg", reads and validates the case (a Yes/No question counts as
+// No), runs both passes and writes the result files. The messages of loading and checking
+// go to the sink.
+CaseOutcome RunCase(const std::string& casePath, MessageSink& messages, EngineObserver* observer);
 
 // The same on a loaded catalog, which the run only reads (runs may share it across
 // threads), with the result files created in outputDirectory (empty: the working

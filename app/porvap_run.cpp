@@ -89,12 +89,12 @@ class ProgressBar : public porvap::EngineObserver {
 int RunSingleCase(const std::string& casePath) {
     porvap::ConsoleMessages messages;
     ProgressBar bar;
-    const int rc = porvap::RunCase(casePath, messages, isatty(STDERR_FILENO) ? &bar : nullptr);
+    const porvap::CaseOutcome outcome =
+        porvap::RunCase(casePath, messages, isatty(STDERR_FILENO) ? &bar : nullptr);
     bar.Finish();
-    const porvap::RunMessage done = porvap::RunCodeMessage(rc);
-    if (done.text)
-        std::fprintf(rc == 0 ? stdout : stderr, "%s\n", done.text);
-    return rc == 0 ? 0 : 1;
+    if (!outcome.notice.text.empty())
+        std::fprintf(outcome.code == 0 ? stdout : stderr, "%s\n", outcome.notice.text.c_str());
+    return outcome.code == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -205,8 +205,8 @@ void TMDIChild::FinishRun(int rc) {
     EndRun();
     c_.ProgressBar1->setValue(0);
     RefreshViews();
-    if (const RunMessage message = RunCodeMessage(rc); message.text)
-        host_.Prompts().Show(message.text, message.caption);
+    if (const RunNotice notice = DescribeRunEnd(*engine_, rc); !notice.text.empty())
+        host_.Prompts().Show(notice.text, notice.caption);
     ShowReports(LoadReports(host_.Prompts()));
     running_ = false;
     SyncCsvExports();

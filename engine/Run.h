@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace porvap {
 
 struct SimulationEngine;
@@ -36,5 +38,13 @@ struct RunMessage {
 };
 // What a finished run tells the user; a normal run that completes reports 0.
 RunMessage RunCodeMessage(int code);
+
+// The same with what the engine noted of the run's end (where it stopped, where its results
+// went) on the lines after the code's message. An empty text shows nothing.
+struct RunNotice {
+    std::string text;
+    std::string caption;
+};
+RunNotice DescribeRunEnd(const SimulationEngine& engine, int code);
 
 }  // namespace porvap

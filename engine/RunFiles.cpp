@@ -87,6 +87,7 @@ int StartRun(SimulationEngine& engine) {
     run.minTheta0 = 100.0f;
     run.minT0 = 999.0f;
     run.pass = 0;
+    run.note.clear();
     engine.summary.paint = 1;
     engine.hourly.Clear();
     OpenSideFiles(engine);
@@ -274,6 +275,16 @@ RunMessage RunCodeMessage(int code) {
         default:
             return {nullptr, nullptr};
     }
+}
+
+RunNotice DescribeRunEnd(const SimulationEngine& engine, int code) {
+    const RunMessage message = RunCodeMessage(code);
+    if (!message.text)
+        return {};
+    RunNotice notice{message.text, message.caption};
+    if (!engine.run.note.empty())
+        notice.text += "\n" + engine.run.note;
+    return notice;
 }
 
 }  // namespace porvap

@@ -162,6 +162,7 @@ struct RunState {
     float maxChangeT = 0.0f, maxChangeTheta = 0.0f;
     float maxTheta0 = -1.0f, maxT0 = -999.0f, minTheta0 = 100.0f, minT0 = 999.0f;
     int repositionResult = 0;
+    std::string note;  // for the user, after the message of the code the run ended with
 };
 
 struct RunFiles {

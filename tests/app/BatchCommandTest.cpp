@@ -77,7 +77,7 @@ class Batch : public ::testing::Test {
     // The result files of the case run alone, in the working directory.
     static std::vector<std::string> AloneResults(const std::string& casePath) {
         RecordingMessageSink messages;
-        EXPECT_EQ(RunCase(casePath, messages, nullptr), 0);
+        EXPECT_EQ(RunCase(casePath, messages, nullptr).code, 0);
         std::vector<std::string> texts;
         for (const std::string& name : kResultFiles)
             texts.push_back(test::ReadFile(name));

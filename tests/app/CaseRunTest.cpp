@@ -41,7 +41,7 @@ class WholeYear : public BundledCase, public ::testing::WithParamInterface<int> 
 
 TEST_P(WholeYear, WritesTheFiveResultFilesOfEveryRecordedHour) {
     const std::string caseFile = "cases/wall-level" + std::to_string(GetParam()) + ".sim";
-    ASSERT_EQ(RunCase(caseFile, messages, nullptr), 0);
+    ASSERT_EQ(RunCase(caseFile, messages, nullptr).code, 0);
     EXPECT_TRUE(messages.Messages().empty());
 
     const auto flux = Lines("flux.txt");
@@ -72,12 +72,12 @@ TEST_P(WholeYear, WritesTheFiveResultFilesOfEveryRecordedHour) {
 INSTANTIATE_TEST_SUITE_P(ModelLevels, WholeYear, ::testing::Range(0, 6));
 
 TEST_F(BundledCase, DefaultCaseOfANewWindowRuns) {
-    EXPECT_EQ(RunCase("cases/default.sim", messages, nullptr), 0);
+    EXPECT_EQ(RunCase("cases/default.sim", messages, nullptr).code, 0);
     EXPECT_EQ(test::ReadFile("flux.txt"), "Not generated");
 }
 
 TEST_F(BundledCase, RefusedCasesReportTheMessageAndRunNothing) {
-    EXPECT_EQ(RunCase("missing.sim", messages, nullptr), kCaseRefused);
+    EXPECT_EQ(RunCase("missing.sim", messages, nullptr).code, kCaseRefused);
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].text, "File could not be opened for reading");
 
@@ -87,7 +87,7 @@ TEST_F(BundledCase, RefusedCasesReportTheMessageAndRunNothing) {
     wall.externalCoefficient = "0";
     ASSERT_EQ(WriteCaseFile("zero.sim", wall), 0);
     messages.Clear();
-    EXPECT_EQ(RunCase("zero.sim", messages, nullptr), kCaseRefused);
+    EXPECT_EQ(RunCase("zero.sim", messages, nullptr).code, kCaseRefused);
     EXPECT_EQ(messages.Messages().at(0).text, "External convection coeficient less than zero");
     EXPECT_FALSE(fs::exists("arq.txt"));
 
@@ -95,7 +95,7 @@ TEST_F(BundledCase, RefusedCasesReportTheMessageAndRunNothing) {
     wall.start = {0, 1, 0};  // the simulation starts in February, the flows in January
     ASSERT_EQ(WriteCaseFile("narrow.sim", wall), 0);
     messages.Clear();
-    EXPECT_EQ(RunCase("narrow.sim", messages, nullptr), kCaseRefused);
+    EXPECT_EQ(RunCase("narrow.sim", messages, nullptr).code, kCaseRefused);
     EXPECT_TRUE(messages.Messages().at(0).question);
 }
 
@@ -107,7 +107,7 @@ TEST_F(BundledCase, RunFailuresCarryTheirCode) {
     ASSERT_EQ(ReadCaseFile("cases/wall-level5.sim", wall, error), 0);
     wall.internalFile = "nowhere.pvh";
     ASSERT_EQ(WriteCaseFile("nowhere.sim", wall), 0);
-    EXPECT_EQ(RunCase("nowhere.sim", messages, nullptr), kInternalClimateUnreadable);
+    EXPECT_EQ(RunCase("nowhere.sim", messages, nullptr).code, kInternalClimateUnreadable);
 }
 
 // The command itself: exit status and the completion message.

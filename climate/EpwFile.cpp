@@ -3,37 +3,60 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <limits>
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <string_view>
+#include <system_error>
+#include <type_traits>
 
 #include "climate/Calendar.h"
+#include "climate/TextFiles.h"
 
 namespace porvap {
 
 namespace {
 
-constexpr int kHeaderLines = 8;
-constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+// Sensors near saturation read a few per cent above 100; the weather format allows up to 110.
+constexpr double kHighestReadHumidity = 110.0;  // %
+// The program's sun above the atmosphere at its strongest, early January: the solar constant
+// and 3.5 % more. No hour's mean irradiance on the ground reaches beyond it.
+constexpr double kHighestIrradiance = 1415.0;  // W/m2
+constexpr double kHighestWindSpeed = 40.0;     // m/s, the weather format's bound
 
-// Where a row's values sit and what the format allows in them; a value at or above
-// `missing` is the format's code for "not measured".
+// Where a row's values sit and what weather allows in them; a value at or above `missing`
+// is the format's code for "not measured".
 struct FieldRule {
     std::size_t index;
     const char* name;
     double low;
     double high;
+    const char* unit;
     double missing;
 };
 
-constexpr FieldRule kTemperature = {6, "dry-bulb temperature", -70.0, 70.0, 99.9};
-constexpr FieldRule kHumidity = {8, "relative humidity", 0.0, 110.0, 999.0};
-constexpr FieldRule kGlobal = {13, "global horizontal radiation", 0.0, kUnbounded, 9999.0};
-constexpr FieldRule kBeam = {14, "direct normal radiation", 0.0, kUnbounded, 9999.0};
-constexpr FieldRule kDiffuse = {15, "diffuse horizontal radiation", 0.0, kUnbounded, 9999.0};
-constexpr FieldRule kWindDirection = {20, "wind direction", 0.0, 360.0, 999.0};
-constexpr FieldRule kWindSpeed = {21, "wind speed", 0.0, 40.0, 999.0};
+constexpr FieldRule kTemperature = {
+    6, "dry-bulb temperature", kLowestAirTemperature, kHighestAirTemperature, "degC", 99.9};
+constexpr FieldRule kHumidity = {8, "relative humidity", 0.0, kHighestReadHumidity, "%", 999.0};
+constexpr FieldRule kGlobal = {
+    13, "global horizontal radiation", 0.0, kHighestIrradiance, "W/m2", 9999.0};
+constexpr FieldRule kBeam = {14,    "direct normal radiation", 0.0, kHighestIrradiance, "W/m2",
+                             9999.0};
+constexpr FieldRule kDiffuse = {
+    15, "diffuse horizontal radiation", 0.0, kHighestIrradiance, "W/m2", 9999.0};
+constexpr FieldRule kWindDirection = {20, "wind direction", 0.0, 360.0, "degrees", 999.0};
+constexpr FieldRule kWindSpeed = {21, "wind speed", 0.0, kHighestWindSpeed, "m/s", 999.0};
 constexpr std::size_t kFieldsUsed = 22;
+
+constexpr std::string_view kLocationKeyword = "LOCATION";
+constexpr std::string_view kHeaderKeywords[] = {kLocationKeyword,
+                                                "DESIGN CONDITIONS",
+                                                "TYPICAL/EXTREME PERIODS",
+                                                "GROUND TEMPERATURES",
+                                                "HOLIDAYS/DAYLIGHT SAVINGS",
+                                                "COMMENTS 1",
+                                                "COMMENTS 2",
+                                                "DATA PERIODS"};
 
 // LOCATION,city,state,country,source,station,latitude,longitude,time zone,elevation
 constexpr std::size_t kLocationFields = 10;
@@ -56,7 +79,7 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The whole field as a number, whatever the C locale says about decimal points.
+// The whole field as a finite number, whatever the C locale says about decimal points.
 template <class T>
 bool ParseNumber(std::string_view field, T& value) {
     field = Trim(field);
@@ -64,12 +87,22 @@ bool ParseNumber(std::string_view field, T& value) {
         field.remove_prefix(1);
     const char* end = field.data() + field.size();
     const auto [stop, status] = std::from_chars(field.data(), end, value);
-    return !field.empty() && status == std::errc() && stop == end;
+    if (field.empty() || status != std::errc() || stop != end)
+        return false;
+    if constexpr (std::is_floating_point_v<T>)
+        return std::isfinite(value);
+    return true;
 }
 
-class RowReader {
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+class LineReader {
   public:
-    RowReader(const std::string& path, int line)
+    LineReader(const std::string& path, int line)
         : where_(path + ", line " + std::to_string(line)) {}
 
     bool Read(const std::vector<std::string_view>& fields, EpwHour& hour, std::string& error) {
@@ -116,17 +149,16 @@ class RowReader {
         if (value >= rule.missing)
             return Fail(error, std::string("the ") + rule.name + " is missing (" + text + ")");
         if (value < rule.low || value > rule.high)
-            return Fail(error,
-                        std::string("the ") + rule.name + " " + text + " is out of its range");
+            return Fail(error, std::string("the ") + rule.name + " " + text + " is outside " +
+                                   Number(rule.low) + " to " + Number(rule.high) + " " + rule.unit);
         return true;
     }
 
     std::string where_;
 };
 
-bool ReadLocation(const std::string& line, EpwLocation& location) {
-    const std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() < kLocationFields || Trim(f[0]) != "LOCATION")
+bool ReadLocation(const std::vector<std::string_view>& f, EpwLocation& location) {
+    if (f.size() < kLocationFields)
         return false;
     location.city = std::string(Trim(f[1]));
     Site& site = location.site;
@@ -136,70 +168,126 @@ bool ReadLocation(const std::string& line, EpwLocation& location) {
            ParseNumber(f[9], location.elevation);
 }
 
+bool IsHeader(std::string_view firstField) {
+    return std::find(std::begin(kHeaderKeywords), std::end(kHeaderKeywords), Trim(firstField)) !=
+           std::end(kHeaderKeywords);
+}
+
 // 1 for 1 January hour 0, kHoursPerYear for 31 December hour 23.
 int PositionInYear(const EpwHour& hour) {
     return HoursInInterval(1, 1, 0, hour.day, hour.month, hour.hour);
 }
 
-bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
+// A line without its line end; reads what a file holds, never more, whatever its bytes.
+bool ReadLine(std::FILE* file, std::string& line) {
+    line.clear();
+    int c = 0;
+    while ((c = std::getc(file)) != EOF && c != '\n')
+        line.push_back(static_cast<char>(c));
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    return true;
+    return c == '\n' || !line.empty();
 }
+
+std::string CannotOpen(const std::string& path) {
+    std::error_code error;
+    const auto type = std::filesystem::status(NativePath(path), error).type();
+    const bool other = type != std::filesystem::file_type::not_found &&
+                       type != std::filesystem::file_type::none &&
+                       type != std::filesystem::file_type::regular;
+    return "Cannot open the weather file " + path + (other ? ": it is not a regular file" : "");
+}
+
+// The header lines and hourly rows of one file, line by line.
+class EpwReader {
+  public:
+    explicit EpwReader(const std::string& path) : path_(path) {}
+
+    bool Take(const std::string& line, int number, std::string& error) {
+        const std::vector<std::string_view> fields = SplitFields(line);
+        if (IsHeader(fields[0]))
+            return Header(fields, number, error);
+        if (Trim(line).empty())
+            return true;
+        rows_ = true;
+        return Located(error) && Row(fields, number, error);
+    }
+
+    // The weather read, once every line is taken.
+    bool Finish(EpwWeather& weather, std::string& error) {
+        if (!Located(error))
+            return false;
+        if (read_.hours.empty()) {
+            error = path_ + ": the file has no hourly rows";
+            return false;
+        }
+        weather = std::move(read_);
+        return true;
+    }
+
+  private:
+    bool Located(std::string& error) const {
+        if (!located_)
+            error = path_ +
+                    ": no LOCATION line before the hourly rows; the sun's position needs its "
+                    "latitude, longitude and time zone";
+        return located_;
+    }
+
+    bool Header(const std::vector<std::string_view>& fields, int number, std::string& error) {
+        const LineReader line(path_, number);
+        if (rows_)
+            return line.Fail(error, "a header line among the hourly rows");
+        if (Trim(fields[0]) != kLocationKeyword)
+            return true;
+        located_ = ReadLocation(fields, read_.location);
+        return located_ || line.Fail(error,
+                                     "the LOCATION line needs latitude (-90 to 90), longitude "
+                                     "(-180 to 180), time zone (-12 to 14) and elevation as "
+                                     "numbers");
+    }
+
+    bool Row(const std::vector<std::string_view>& fields, int number, std::string& error) {
+        LineReader row(path_, number);
+        EpwHour hour{};
+        if (!row.Read(fields, hour, error))
+            return false;
+        // The program's air holds at most saturation.
+        hour.humidity = std::min(hour.humidity / 100.0, 1.0);
+        if (hour.month == 2 && hour.day == 29)
+            return true;
+        if (!read_.hours.empty() &&
+            PositionInYear(hour) != PositionInYear(read_.hours.back()) % kHoursPerYear + 1)
+            return row.Fail(error, "this hour does not follow the row before it");
+        read_.hours.push_back(hour);
+        return true;
+    }
+
+    std::string path_;
+    EpwWeather read_;
+    bool located_ = false;
+    bool rows_ = false;
+};
 
 }  // namespace
 
 bool ReadEpw(const std::string& path, EpwWeather& weather, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
+    const FileHandle file = OpenDataFile(path);
     if (!file) {
-        error = "Cannot open the weather file " + path;
+        error = CannotOpen(path);
         return false;
     }
-    EpwWeather read;
+    EpwReader reader(path);
     std::string line;
-    if (!ReadLine(file, line) || !ReadLocation(line, read.location)) {
-        error = path +
-                ": the first line is not a LOCATION line with latitude, longitude, time zone "
-                "and elevation";
-        return false;
-    }
-    int lineNumber = 1;
-    for (; lineNumber < kHeaderLines; ++lineNumber) {
-        if (!ReadLine(file, line)) {
-            error = path + ": the file ends within its " + std::to_string(kHeaderLines) +
-                    " header lines";
+    for (int number = 1; ReadLine(file.get(), line); ++number) {
+        if (!reader.Take(line, number, error))
             return false;
-        }
     }
-    while (ReadLine(file, line)) {
-        ++lineNumber;
-        if (Trim(line).empty())
-            continue;
-        RowReader row(path, lineNumber);
-        EpwHour hour{};
-        if (!row.Read(SplitFields(line), hour, error))
-            return false;
-        // The format allows up to 110 %; the program's air holds at most saturation.
-        hour.humidity = std::min(hour.humidity / 100.0, 1.0);
-        if (hour.month == 2 && hour.day == 29)
-            continue;
-        if (!read.hours.empty() &&
-            PositionInYear(hour) != PositionInYear(read.hours.back()) % kHoursPerYear + 1)
-            return row.Fail(error, "this hour does not follow the row before it");
-        read.hours.push_back(hour);
-    }
-    if (file.bad()) {
+    if (std::ferror(file.get())) {
         error = path + ": the file could not be read to its end";
         return false;
     }
-    if (read.hours.empty()) {
-        error = path + ": the file has no hourly rows";
-        return false;
-    }
-    weather = std::move(read);
-    return true;
+    return reader.Finish(weather, error);
 }
 
 }  // namespace porvap

@@ -59,7 +59,7 @@ TEST_F(CaseWindowEpw, FailedConversionShowsWhyAndKeepsTheFile) {
     BrowseExternal("weather/bad.epw");
     ASSERT_EQ(host_.prompts.shown.size(), 1u);
     EXPECT_FALSE(host_.prompts.shown[0].question);
-    EXPECT_NE(host_.prompts.shown[0].text.find("not a LOCATION line"), std::string::npos);
+    EXPECT_NE(host_.prompts.shown[0].text.find("no LOCATION line"), std::string::npos);
     EXPECT_EQ(ExternalFile(), ".\\BrazilianWeathers\\floext.pvh");
     EXPECT_FALSE(fs::exists("weather/bad.pvh"));
 }

@@ -188,7 +188,8 @@ TEST_F(EpwConversionTest, RefusedRequestsWriteNothing) {
     test::WriteFile("bad.epw", "LOCATION,nowhere\n");
     const EpwConversion bad = ConvertEpw("bad.epw", "old.pvh");
     EXPECT_FALSE(bad.ok);
-    EXPECT_NE(bad.error.find("bad.epw: the first line"), std::string::npos) << bad.error;
+    EXPECT_NE(bad.error.find("bad.epw, line 1: the LOCATION line needs"), std::string::npos)
+        << bad.error;
     EXPECT_EQ(test::ReadFile("old.pvh"), "earlier\n");
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -110,6 +111,23 @@ TEST_F(EpwRead, YearMayWrapAroundNewYear) {
     EXPECT_EQ(weather_.hours[24].hour, 0);
 }
 
+// Header lines are known by their keywords, not counted: none of the hourly rows is taken for
+// one, whichever header lines a file has, and LOCATION need not come first.
+TEST_F(EpwRead, HeaderLinesAreKnownByTheirKeywords) {
+    const std::string header = test::EpwHeader(52.0, 7.5, 1.0);
+    const std::string location = header.substr(0, header.find('\n') + 1);
+    std::string rows;
+    for (const std::string& row : RowTexts(OneDay()))
+        rows += row + "\n";
+    for (const std::string& lines :
+         {location, "COMMENTS 1,x\n" + location + "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n"}) {
+        ASSERT_TRUE(Read(lines + rows)) << error_;
+        ASSERT_EQ(weather_.hours.size(), 24u) << lines;
+        EXPECT_EQ(weather_.hours[0].temperature, 10.0) << lines;
+        EXPECT_EQ(weather_.location.site.latitude, 52.0) << lines;
+    }
+}
+
 struct Refusal {
     const char* what;
     std::string text;
@@ -133,32 +151,51 @@ TEST_F(EpwRead, RefusesWhatItCannotConvertAndSaysWhere) {
     shortened[1] = FirstFields(day[1], 21);
     std::vector<std::string> duplicated = day;
     duplicated.insert(duplicated.begin() + 3, day[2]);
+    std::vector<std::string> commented = day;
+    commented.insert(commented.begin() + 2, "COMMENTS 2,late");
     const std::string header = test::EpwHeader(52.0, 7.5, 1.0);
+    const std::string afterLocation = Lines(day).substr(header.find('\n') + 1);
     const std::vector<Refusal> refusals = {
-        {"no LOCATION", "DESIGN CONDITIONS,0\n" + header.substr(header.find('\n') + 1),
-         "w.epw: the first line is not a LOCATION line"},
-        {"latitude not a number",
-         "LOCATION,x,,,,,5O.0,7.5,1,0\n" + Lines(day).substr(header.find('\n') + 1),
-         "not a LOCATION line"},
-        {"latitude beyond the pole",
-         "LOCATION,x,,,,,95,7.5,1,0\n" + Lines(day).substr(header.find('\n') + 1),
-         "not a LOCATION line"},
-        {"header cut short", header.substr(0, header.find("COMMENTS 1")),
-         "w.epw: the file ends within its 8 header lines"},
+        {"no LOCATION", afterLocation,
+         "w.epw: no LOCATION line before the hourly rows; the sun's position needs its "
+         "latitude, longitude and time zone"},
+        {"latitude not a number", "LOCATION,x,,,,,5O.0,7.5,1,0\n" + afterLocation,
+         "w.epw, line 1: the LOCATION line needs latitude (-90 to 90), longitude (-180 to 180), "
+         "time zone (-12 to 14) and elevation as numbers"},
+        {"latitude beyond the pole", "LOCATION,x,,,,,95,7.5,1,0\n" + afterLocation,
+         "line 1: the LOCATION line needs"},
+        {"elevation nan", "LOCATION,x,,,,,50,7.5,1,nan\n" + afterLocation,
+         "line 1: the LOCATION line needs"},
+        {"header line among the rows", Lines(commented),
+         "w.epw, line 11: a header line among the hourly rows"},
         {"no rows", header + "\n\n", "w.epw: the file has no hourly rows"},
         {"short row", Lines(shortened), "w.epw, line 10: has 21 fields; 22 are needed"},
         {"temperature not a number", changed(0, 6, "2O.5"),
          "w.epw, line 9: the dry-bulb temperature \"2O.5\" is not a number"},
+        {"temperature nan", changed(0, 6, "nan"),
+         "line 9: the dry-bulb temperature \"nan\" is not"},
+        {"humidity inf", changed(1, 8, "inf"), "line 10: the relative humidity \"inf\" is not a"},
+        {"wind speed nan", changed(2, 21, "-nan"), "line 11: the wind speed \"-nan\" is not a"},
         {"empty temperature", changed(0, 6, ""), "line 9: the dry-bulb temperature \"\" is not"},
         {"temperature missing", changed(5, 6, "99.9"),
          "w.epw, line 14: the dry-bulb temperature is missing (99.9)"},
+        {"temperature below the coldest", changed(5, 6, "-90.5"),
+         "w.epw, line 14: the dry-bulb temperature -90.5 is outside -90 to 70 degC"},
+        {"temperature above the hottest", changed(5, 6, "70.5"),
+         "line 14: the dry-bulb temperature 70.5 is outside -90 to 70 degC"},
         {"humidity missing", changed(6, 8, "999"), "line 15: the relative humidity is missing"},
-        {"humidity above the range", changed(6, 8, "120"),
-         "line 15: the relative humidity 120 is out of its range"},
+        {"humidity far above saturation", changed(6, 8, "120"),
+         "line 15: the relative humidity 120 is outside 0 to 110 %"},
+        {"negative humidity", changed(6, 8, "-1"), "line 15: the relative humidity -1 is outside"},
         {"global missing", changed(7, 13, "9999"), "line 16: the global horizontal radiation is"},
+        {"global beyond the sun's", changed(7, 13, "1500"),
+         "line 16: the global horizontal radiation 1500 is outside 0 to 1415 W/m2"},
         {"beam missing", changed(7, 14, "9999"), "line 16: the direct normal radiation is missing"},
-        {"negative beam", changed(7, 14, "-3"), "line 16: the direct normal radiation -3 is out"},
+        {"negative beam", changed(7, 14, "-3"),
+         "line 16: the direct normal radiation -3 is outside 0 to 1415 W/m2"},
         {"diffuse missing", changed(8, 15, "9999"), "line 17: the diffuse horizontal radiation is"},
+        {"diffuse beyond the sun's", changed(8, 15, "1416"),
+         "line 17: the diffuse horizontal radiation 1416 is outside"},
         {"wind direction missing", changed(9, 20, "999"), "line 18: the wind direction is missing"},
         {"wind speed missing", changed(10, 21, "999"), "line 19: the wind speed is missing"},
         {"month 13", changed(0, 1, "13"), "line 9: no such date and hour: 13/1 hour 1"},
@@ -177,6 +214,12 @@ TEST_F(EpwRead, RefusesWhatItCannotConvertAndSaysWhere) {
     }
     EXPECT_FALSE(ReadEpw("absent.epw", weather_, error_));
     EXPECT_EQ(error_, "Cannot open the weather file absent.epw");
+    // A device would be read forever, a pipe waited on.
+    ASSERT_EQ(mkfifo("pipe.epw", 0600), 0);
+    for (const std::string path : {"/dev/zero", "pipe.epw"}) {
+        EXPECT_FALSE(ReadEpw(path, weather_, error_));
+        EXPECT_EQ(error_, "Cannot open the weather file " + path + ": it is not a regular file");
+    }
 }
 
 }  // namespace

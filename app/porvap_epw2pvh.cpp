@@ -1,5 +1,6 @@
 // porvap-epw2pvh: converts an EnergyPlus weather file into the program's hourly files.
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -11,7 +12,7 @@
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: porvap-epw2pvh IN.epw OUT.pvh [--beam-from-global]\n"
+    "Usage: porvap-epw2pvh IN.epw OUT.pvh [--beam-from-global] [--partial]\n"
     "                      [--internal OUT_INT.pvh (--constant T RH | --outdoor)]\n"
     "\n"
     "Converts an EnergyPlus weather file into an external hourly file of layout 3:\n"
@@ -24,12 +25,18 @@ constexpr const char* kHelp =
     "                          zero with the sun below 2 degrees, at most the extraterrestrial\n"
     "                          irradiance. Use it when the file's direct normal field does\n"
     "                          not match them; the converter warns about such a file.\n"
+    "  --partial               also converts a file that covers less than a whole year (8760\n"
+    "                          hours); a run must then start and end within its hours.\n"
+    "                          Without it such a file is refused.\n"
     "  --internal OUT_INT.pvh  also writes an internal hourly file, with either\n"
-    "  --constant T RH         a constant room: T in degC, RH as a fraction 0..1, or\n"
-    "  --outdoor               the outdoor air of each hour.\n"
+    "  --constant T RH         a constant room: T in degC (-90 to 70), RH as a fraction 0..1,\n"
+    "  --outdoor               or the outdoor air of each hour.\n"
     "\n"
-    "A weather file with missing values, or a row that cannot be read, is refused with\n"
-    "its line number; nothing is written then.\n"
+    "The weather file needs its LOCATION line. A row with a missing value, a value that is\n"
+    "not a number or one that weather cannot take (air below -90 or above 70 degC, relative\n"
+    "humidity above 110 %, irradiance below 0 or above 1415 W/m2) is refused with its line\n"
+    "number, and so is a row that cannot be read; nothing is written then. A relative\n"
+    "humidity from 100 to 110 % is read as saturation.\n"
     "\n"
     "Exit status: 0 when the files were written (warnings go to standard error), 1 when the\n"
     "conversion failed, 2 for a usage error.\n";
@@ -38,13 +45,13 @@ struct Request {
     std::string epw;
     std::string external;
     porvap::RoomConditions room;
-    porvap::BeamSource beam = porvap::BeamSource::kFile;
+    porvap::EpwOptions options;
 };
 
 bool Number(const char* text, double& value) {
     const char* end = text + std::strlen(text);
     const auto [stop, status] = std::from_chars(text, end, value);
-    return *text != '\0' && status == std::errc() && stop == end;
+    return *text != '\0' && status == std::errc() && stop == end && std::isfinite(value);
 }
 
 // The room options after --internal PATH; false for anything else.
@@ -64,15 +71,26 @@ bool IsOption(const char* argument) {
     return std::strncmp(argument, "--", 2) == 0;
 }
 
+// An option before --internal, each at most once; false for anything else.
+bool ReadFlag(std::string_view argument, porvap::EpwOptions& options) {
+    if (argument == "--beam-from-global" && options.beam == porvap::BeamSource::kFile) {
+        options.beam = porvap::BeamSource::kGlobalAndDiffuse;
+        return true;
+    }
+    if (argument == "--partial" && !options.partYear) {
+        options.partYear = true;
+        return true;
+    }
+    return false;
+}
+
 std::optional<Request> ReadArguments(int argc, char* argv[]) {
     if (argc < 3 || IsOption(argv[1]) || IsOption(argv[2]))
         return std::nullopt;
-    Request request{argv[1], argv[2], {}};
+    Request request{argv[1], argv[2], {}, {}};
     int next = 3;
-    if (next < argc && std::string_view(argv[next]) == "--beam-from-global") {
-        request.beam = porvap::BeamSource::kGlobalAndDiffuse;
+    while (next < argc && ReadFlag(argv[next], request.options))
         ++next;
-    }
     if (next == argc)
         return request;
     if (argc - next < 3 || std::string_view(argv[next]) != "--internal")
@@ -96,9 +114,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const porvap::EpwConversion done =
-        porvap::ConvertEpw(request->epw, request->external, request->room, request->beam);
+        porvap::ConvertEpw(request->epw, request->external, request->room, request->options);
     if (!done.ok) {
-        std::fprintf(stderr, "porvap-epw2pvh: %s\n", done.error.c_str());
+        std::fprintf(
+            stderr, "porvap-epw2pvh: %s%s\n", done.error.c_str(),
+            done.partYear ? "; nothing written. Convert with --partial to keep these hours." : "");
         return 1;
     }
     const porvap::Site& site = done.location.site;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "cases/DateLists.h"
 #include "climate/Calendar.h"
 #include "climate/ClimateWriter.h"
 #include "climate/SolarGeometry.h"
@@ -32,6 +33,15 @@ bool SamePath(const std::string& a, const std::string& b) {
     return fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal();
 }
 
+std::string RoomRangeMessage() {
+    char text[120];
+    std::snprintf(text, sizeof text,
+                  "Room conditions need a temperature from %g to %g degC and a relative "
+                  "humidity from 0 to 1",
+                  kLowestAirTemperature, kHighestAirTemperature);
+    return text;
+}
+
 // Empty when the request can be met, else the reason.
 std::string CheckRequest(const std::string& epwPath, const std::string& externalPath,
                          const RoomConditions& room) {
@@ -42,10 +52,25 @@ std::string CheckRequest(const std::string& epwPath, const std::string& external
     if (SamePath(room.path, externalPath) || SamePath(room.path, epwPath))
         return "The internal file needs a name of its own: " + room.path;
     if (room.source == RoomSource::kConstant &&
-        !(std::isfinite(room.temperature) && room.humidity >= 0.0 && room.humidity <= 1.0))
-        return "Room conditions need a temperature in degC and a relative humidity between 0 "
-               "and 1";
+        !(room.temperature >= kLowestAirTemperature && room.temperature <= kHighestAirTemperature &&
+          room.humidity >= 0.0 && room.humidity <= 1.0))
+        return RoomRangeMessage();
     return {};
+}
+
+std::string HourLabel(const EpwHour& hour) {
+    return DateLabel({hour.day, hour.month, hour.hour});
+}
+
+// Empty when the weather covers a year or a part is allowed, else what it covers.
+std::string PartOfYear(const std::string& epwPath, const EpwWeather& weather,
+                       const EpwOptions& options) {
+    const std::vector<EpwHour>& hours = weather.hours;
+    if (options.partYear || hours.size() >= static_cast<std::size_t>(kHoursPerYear))
+        return {};
+    return epwPath + " covers " + std::to_string(hours.size()) + " hours, " +
+           HourLabel(hours.front()) + " to " + HourLabel(hours.back()) + ", not a whole year of " +
+           std::to_string(kHoursPerYear);
 }
 
 bool WriteRoom(const std::vector<HourRecord>& year, const RoomConditions& room) {
@@ -56,6 +81,33 @@ bool WriteRoom(const std::vector<HourRecord>& year, const RoomConditions& room) 
         humidity.push_back(outdoor ? r.humidity : room.humidity);
     }
     return WriteInternal(temperature, humidity, room.path);
+}
+
+// The conversion the user settles on: part of a year only on Yes (nothing when declined), the
+// beam derived from global and diffuse on Yes.
+std::optional<EpwConversion> ConvertAsAsked(const std::string& epwPath, const std::string& hourly,
+                                            MessageSink& messages) {
+    const auto convert = [&](const EpwOptions& options) {
+        return ConvertEpw(NativePath(epwPath), NativePath(hourly), {}, options);
+    };
+    EpwOptions options;
+    EpwConversion done = convert(options);
+    if (done.partYear) {
+        if (!messages.AskYesNo(done.error + ".\n\nConvert these hours anyway? A run must then "
+                                            "start and end within them.",
+                               "Porvap 2.0"))
+            return std::nullopt;
+        options.partYear = true;
+        done = convert(options);
+    }
+    if (done.ok && !done.warning.empty() &&
+        messages.AskYesNo(done.warning + "\n\nDerive the direct normal irradiance from global "
+                                         "and diffuse instead?",
+                          "Porvap 2.0")) {
+        options.beam = BeamSource::kGlobalAndDiffuse;
+        done = convert(options);
+    }
+    return done;
 }
 
 }  // namespace
@@ -75,7 +127,7 @@ std::vector<HourRecord> ClimateHours(const EpwWeather& weather, BeamSource beam)
 }
 
 EpwConversion ConvertEpw(const std::string& epwPath, const std::string& externalPath,
-                         const RoomConditions& room, BeamSource beam) {
+                         const RoomConditions& room, const EpwOptions& options) {
     EpwConversion result;
     result.error = CheckRequest(epwPath, externalPath, room);
     if (!result.error.empty())
@@ -83,7 +135,13 @@ EpwConversion ConvertEpw(const std::string& epwPath, const std::string& external
     EpwWeather weather;
     if (!ReadEpw(epwPath, weather, result.error))
         return result;
-    const std::vector<HourRecord> year = ClimateHours(weather, beam);
+    result.error = PartOfYear(epwPath, weather, options);
+    if (!result.error.empty()) {
+        result.partYear = true;
+        result.hours = static_cast<int>(weather.hours.size());
+        return result;
+    }
+    const std::vector<HourRecord> year = ClimateHours(weather, options.beam);
     if (!WriteLayout3(year, externalPath)) {
         result.error = "Cannot write the hourly file " + externalPath;
         return result;
@@ -115,15 +173,11 @@ std::optional<std::string> ConvertChosenEpw(const std::string& epwPath, MessageS
         !messages.AskYesNo(hourly + " exists.\nReplace it with the conversion of " + epwPath + "?",
                            "Porvap 2.0"))
         return std::nullopt;
-    EpwConversion done = ConvertEpw(NativePath(epwPath), NativePath(hourly));
-    if (done.ok && !done.warning.empty() &&
-        messages.AskYesNo(done.warning + "\n\nDerive the direct normal irradiance from global "
-                                         "and diffuse instead?",
-                          "Porvap 2.0"))
-        done =
-            ConvertEpw(NativePath(epwPath), NativePath(hourly), {}, BeamSource::kGlobalAndDiffuse);
-    if (!done.ok) {
-        messages.Show(done.error, "Error!");
+    const std::optional<EpwConversion> done = ConvertAsAsked(epwPath, hourly, messages);
+    if (!done)
+        return std::nullopt;
+    if (!done->ok) {
+        messages.Show(done->error, "Error!");
         return std::nullopt;
     }
     return hourly;

@@ -34,16 +34,16 @@ class Epw2Pvh : public ::testing::Test {
 };
 
 TEST_F(Epw2Pvh, WritesTheFilesAndNamesTheSite) {
-    ASSERT_EQ(Convert("w.epw w.pvh"), 0) << test::ReadFile("err.txt");
+    ASSERT_EQ(Convert("w.epw w.pvh --partial"), 0) << test::ReadFile("err.txt");
     EXPECT_EQ(test::ReadFile("out.txt"),
               "Testplace (latitude -27.600, longitude -48.550, UTC-3): 48 hours written to "
               "w.pvh\n");
     EXPECT_EQ(test::ReadFile("err.txt"), "");
     EXPECT_EQ(DetectClimateLayout("w.pvh"), 3);
 
-    ASSERT_EQ(Convert("w.epw w.pvh --internal room.pvh --constant 24 0.6"), 0);
+    ASSERT_EQ(Convert("w.epw w.pvh --partial --internal room.pvh --constant 24 0.6"), 0);
     EXPECT_EQ(test::ReadFile("room.pvh").substr(0, 24), "24.00 0.600\n24.00 0.600\n");
-    ASSERT_EQ(Convert("w.epw w.pvh --internal room.pvh --outdoor"), 0);
+    ASSERT_EQ(Convert("w.epw w.pvh --partial --internal room.pvh --outdoor"), 0);
     EXPECT_EQ(test::ReadFile("room.pvh").substr(0, 12), "10.00 0.500\n");
 }
 
@@ -55,7 +55,7 @@ TEST_F(Epw2Pvh, MismatchedBeamWarnsAndTheOptionDerivesIt) {
     const auto mismatched = test::ClearSkyDays(site, 7, 3, true);
     test::WriteFile("sky.epw",
                     test::EpwText(site.latitude, site.longitude, site.utcOffset, mismatched));
-    ASSERT_EQ(Convert("sky.epw sky.pvh"), 0) << test::ReadFile("err.txt");
+    ASSERT_EQ(Convert("sky.epw sky.pvh --partial"), 0) << test::ReadFile("err.txt");
     const std::string warning = test::ReadFile("err.txt");
     EXPECT_EQ(warning.rfind("porvap-epw2pvh: warning: The direct normal irradiance of sky.epw", 0),
               0u)
@@ -65,7 +65,8 @@ TEST_F(Epw2Pvh, MismatchedBeamWarnsAndTheOptionDerivesIt) {
     const std::size_t noon = 24 + 12;
     EXPECT_NEAR(test::ReadLayout3("sky.pvh").at(noon).beam, mismatched[noon].beam, 1.0);
 
-    ASSERT_EQ(Convert("sky.epw sky.pvh --beam-from-global --internal room.pvh --outdoor"), 0);
+    ASSERT_EQ(Convert("sky.epw sky.pvh --partial --beam-from-global --internal room.pvh --outdoor"),
+              0);
     EXPECT_EQ(test::ReadFile("err.txt"), "");
     EXPECT_NEAR(test::ReadLayout3("sky.pvh").at(noon).beam, clear[noon].beam, 1.0);
     EXPECT_TRUE(fs::exists("room.pvh"));
@@ -75,8 +76,20 @@ TEST_F(Epw2Pvh, FailureIsOneWithTheMessage) {
     EXPECT_EQ(Convert("absent.epw w.pvh"), 1);
     EXPECT_EQ(test::ReadFile("err.txt"),
               "porvap-epw2pvh: Cannot open the weather file absent.epw\n");
-    EXPECT_EQ(Convert("w.epw w.pvh --internal room.pvh --constant 24 60"), 1);
-    EXPECT_NE(test::ReadFile("err.txt").find("between 0 and 1"), std::string::npos);
+    EXPECT_EQ(Convert("/dev/zero w.pvh"), 1);
+    EXPECT_EQ(test::ReadFile("err.txt"),
+              "porvap-epw2pvh: Cannot open the weather file /dev/zero: it is not a regular file\n");
+    EXPECT_EQ(Convert("w.epw w.pvh"), 1);
+    EXPECT_EQ(
+        test::ReadFile("err.txt"),
+        "porvap-epw2pvh: w.epw covers 48 hours, 01/03 - 00 to 02/03 - 23, not a whole year of "
+        "8760; nothing written. Convert with --partial to keep these hours.\n");
+    for (const char* room : {"24 60", "70.5 0.6", "-90.5 0.6"}) {
+        EXPECT_EQ(Convert(std::string("w.epw w.pvh --internal room.pvh --constant ") + room), 1);
+        EXPECT_EQ(test::ReadFile("err.txt"),
+                  "porvap-epw2pvh: Room conditions need a temperature from -90 to 70 degC and a "
+                  "relative humidity from 0 to 1\n");
+    }
     EXPECT_FALSE(fs::exists("w.pvh"));
 }
 
@@ -85,6 +98,8 @@ TEST_F(Epw2Pvh, UsageErrorIsTwoAndHelpIsZero) {
          {"", "w.epw", "w.epw a b", "w.epw w.pvh --internal room.pvh",
           "w.epw w.pvh --internal room.pvh --constant 24",
           "w.epw w.pvh --internal room.pvh --constant x 0.5",
+          "w.epw w.pvh --internal room.pvh --constant nan 0.5",
+          "w.epw w.pvh --internal room.pvh --constant 24 inf", "w.epw w.pvh --partial --partial",
           "w.epw w.pvh --internal room.pvh --outdoor extra", "w.epw w.pvh --outdoor",
           "w.epw w.pvh --internal room.pvh --outdoor --beam-from-global",
           "w.epw w.pvh --beam-from-global --beam-from-global", "w.epw w.pvh --beam-from-global x",

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "CaseWindowFixture.h"
+#include "climate/Calendar.h"
 #include "climate/ClimateFile.h"
 #include "tests/climate/EpwSample.h"
 
@@ -15,7 +16,8 @@ class CaseWindowEpw : public CaseWindowTest {
     void SetUp() override {
         CaseWindowTest::SetUp();
         fs::create_directory("weather");
-        const auto rows = EpwDays(2023, 1, 1, 2, [](EpwRow& r, int k) { r.temperature = k; });
+        const auto rows =
+            EpwDays(2023, 1, 1, 365, [](EpwRow& r, int k) { r.temperature = k % 24; });
         WriteFile("weather/site.epw", EpwText(-27.6, -48.55, -3.0, rows));
     }
 
@@ -36,7 +38,7 @@ TEST_F(CaseWindowEpw, WeatherFileIsConvertedAndItsHourlyFileChosen) {
     EXPECT_TRUE(host_.prompts.shown.empty());
     EXPECT_EQ(ExternalFile(), "weather/site.pvh");
     EXPECT_EQ(DetectClimateLayout("weather/site.pvh"), 3);
-    EXPECT_EQ(ReadLayout3("weather/site.pvh").size(), 48u);
+    EXPECT_EQ(ReadLayout3("weather/site.pvh").size(), std::size_t{kHoursPerYear});
 }
 
 TEST_F(CaseWindowEpw, ExistingHourlyFileIsReplacedOnlyOnYes) {
@@ -50,7 +52,7 @@ TEST_F(CaseWindowEpw, ExistingHourlyFileIsReplacedOnlyOnYes) {
 
     host_.prompts.answers.push_back(true);
     BrowseExternal("weather/site.epw");
-    EXPECT_EQ(ReadLayout3("weather/site.pvh").size(), 48u);
+    EXPECT_EQ(ReadLayout3("weather/site.pvh").size(), std::size_t{kHoursPerYear});
     EXPECT_EQ(ExternalFile(), "weather/site.pvh");
 }
 
@@ -68,8 +70,8 @@ TEST_F(CaseWindowEpw, FailedConversionShowsWhyAndKeepsTheFile) {
 // chooses between its own beam and the derived one.
 TEST_F(CaseWindowEpw, MismatchedBeamIsReportedAndDerivedOnYes) {
     const Site site{-27.6, -48.55, -3.0};
-    const auto clear = ClearSkyDays(site, 7, 3);
-    const auto mismatched = ClearSkyDays(site, 7, 3, true);
+    const auto clear = ClearSkyDays(site, 1, 365);
+    const auto mismatched = ClearSkyDays(site, 1, 365, true);
     WriteFile("weather/sky.epw",
               EpwText(site.latitude, site.longitude, site.utcOffset, mismatched));
     for (bool derive : {false, true}) {
@@ -87,9 +89,30 @@ TEST_F(CaseWindowEpw, MismatchedBeamIsReportedAndDerivedOnYes) {
             << text;
         EXPECT_EQ(ExternalFile(), "weather/sky.pvh");
         const auto records = ReadLayout3("weather/sky.pvh");
-        ASSERT_EQ(records.size(), 72u);
+        ASSERT_EQ(records.size(), std::size_t{kHoursPerYear});
         const std::size_t noon = 24 + 12;
         EXPECT_NEAR(records[noon].beam, (derive ? clear : mismatched)[noon].beam, 1.0);
+    }
+}
+
+// A file that covers less than a year is converted only when the user agrees.
+TEST_F(CaseWindowEpw, PartOfAYearIsConvertedOnlyOnYes) {
+    WriteFile("weather/part.epw",
+              EpwText(-27.6, -48.55, -3.0, EpwDays(2023, 1, 1, 2, [](EpwRow&, int) {})));
+    for (bool convert : {false, true}) {
+        SCOPED_TRACE(convert);
+        host_.prompts.shown.clear();
+        host_.prompts.answers.push_back(convert);
+        BrowseExternal("weather/part.epw");
+        ASSERT_EQ(host_.prompts.shown.size(), 1u);
+        EXPECT_TRUE(host_.prompts.shown[0].question);
+        EXPECT_EQ(host_.prompts.shown[0].text,
+                  "weather/part.epw covers 48 hours, 01/01 - 00 to 02/01 - 23, not a whole year of "
+                  "8760.\n\nConvert these hours anyway? A run must then start and end within "
+                  "them.");
+        EXPECT_EQ(fs::exists("weather/part.pvh"), convert);
+        EXPECT_EQ(ExternalFile(),
+                  convert ? "weather/part.pvh" : ".\\BrazilianWeathers\\floext.pvh");
     }
 }
 

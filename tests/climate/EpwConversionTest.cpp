@@ -31,6 +31,8 @@ using test::EpwRow;
 constexpr Site kNorth = {52.0, 7.5, 1.0};
 constexpr Site kSouth = {-30.0, -52.5, -3.0};
 constexpr double kDegree = std::numbers::pi / 180.0;
+// The tests' weather files cover a few days.
+constexpr EpwOptions kPart{.partYear = true};
 
 void WriteEpw(const std::string& path, const Site& site, const std::vector<EpwRow>& rows) {
     test::WriteFile(path, test::EpwText(site.latitude, site.longitude, site.utcOffset, rows));
@@ -56,7 +58,7 @@ class EpwConversionTest : public ::testing::Test {
 TEST_F(EpwConversionTest, RecordsFollowTheWeatherFileHourByHour) {
     const std::vector<EpwRow> rows = LeapDays();
     WriteEpw("w.epw", kNorth, rows);
-    const EpwConversion done = ConvertEpw("w.epw", "w.pvh");
+    const EpwConversion done = ConvertEpw("w.epw", "w.pvh", {}, kPart);
     ASSERT_TRUE(done.ok) << done.error;
     EXPECT_EQ(done.location.city, "Testplace");
     EXPECT_EQ(done.hours, 72);
@@ -109,7 +111,7 @@ TEST_F(EpwConversionTest, SunIsTakenAtTheMiddleOfTheHour) {
                           {kSouth, 12, -23.44, 0.0}};
     for (const Noon& noon : noons) {
         WriteEpw("w.epw", noon.site, EpwDays(2023, noon.month, 21, 1, [](EpwRow&, int) {}));
-        ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh").ok);
+        ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh", {}, kPart).ok);
         const ClimateRecord r = test::ReadLayout3("w.pvh").at(12);
         EXPECT_NEAR(r.altitude, 90.0 - std::fabs(noon.site.latitude - noon.declination), 0.2)
             << noon.site.latitude << " month " << noon.month;
@@ -121,14 +123,14 @@ TEST_F(EpwConversionTest, SunIsTakenAtTheMiddleOfTheHour) {
 TEST_F(EpwConversionTest, InternalFileHoldsTheRoomOrTheOutdoorAir) {
     WriteEpw("w.epw", kNorth, LeapDays());
     RoomConditions room{RoomSource::kConstant, "room.pvh", 21.5, 0.55};
-    ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh", room).ok);
+    ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh", room, kPart).ok);
     std::string constant;
     for (int k = 0; k < 72; ++k)
         constant += "21.50 0.550\n";
     EXPECT_EQ(test::ReadFile("room.pvh"), constant);
 
     room.source = RoomSource::kOutdoor;
-    ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh", room).ok);
+    ASSERT_TRUE(ConvertEpw("w.epw", "w.pvh", room, kPart).ok);
     const std::vector<ClimateRecord> outdoor = test::ReadLayout3("w.pvh");
     FileHandle file = OpenFile("room.pvh", "r");
     for (const ClimateRecord& r : outdoor) {
@@ -141,7 +143,7 @@ TEST_F(EpwConversionTest, InternalFileHoldsTheRoomOrTheOutdoorAir) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 72);
 
     room.path = "absent/room.pvh";
-    const EpwConversion unwritable = ConvertEpw("w.epw", "w.pvh", room);
+    const EpwConversion unwritable = ConvertEpw("w.epw", "w.pvh", room, kPart);
     EXPECT_FALSE(unwritable.ok);
     EXPECT_EQ(unwritable.error, "Cannot write the internal file absent/room.pvh");
 }
@@ -161,7 +163,12 @@ TEST_F(EpwConversionTest, RefusedRequestsWriteNothing) {
         {"humidity in percent",
          "new.pvh",
          {RoomSource::kConstant, "room.pvh", 25.0, 80.0},
-         "relative humidity between 0 and 1"},
+         "Room conditions need a temperature from -90 to 70 degC and a relative humidity from 0 "
+         "to 1"},
+        {"room hotter than weather",
+         "new.pvh",
+         {RoomSource::kConstant, "room.pvh", 70.5, 0.5},
+         "temperature from -90 to 70 degC"},
         {"room over the external file",
          "new.pvh",
          {RoomSource::kOutdoor, "./new.pvh", 0, 0},
@@ -177,10 +184,17 @@ TEST_F(EpwConversionTest, RefusedRequestsWriteNothing) {
          "Cannot write the hourly file absent/new.pvh"},
     };
     for (const Case& c : cases) {
-        const EpwConversion done = ConvertEpw("w.epw", c.external, c.room);
+        const EpwConversion done = ConvertEpw("w.epw", c.external, c.room, kPart);
         EXPECT_FALSE(done.ok) << c.what;
         EXPECT_NE(done.error.find(c.message), std::string::npos) << c.what << ": " << done.error;
     }
+    // Less than a year only when a part is asked for.
+    const EpwConversion part = ConvertEpw("w.epw", "new.pvh");
+    EXPECT_FALSE(part.ok);
+    EXPECT_TRUE(part.partYear);
+    EXPECT_EQ(part.hours, 72);
+    EXPECT_EQ(part.error,
+              "w.epw covers 72 hours, 27/02 - 00 to 01/03 - 23, not a whole year of 8760");
     EXPECT_EQ(test::ReadFile("w.epw"), weather);
     EXPECT_FALSE(fs::exists("new.pvh"));
     EXPECT_FALSE(fs::exists("room.pvh"));
@@ -198,7 +212,7 @@ TEST_F(EpwConversionTest, FullDiskIsAFailure) {
     WriteEpw("w.epw", kNorth, LeapDays());
     test::WriteFile("w.pvh", "earlier\n");
     const auto outcome = test::WriteUnderFileSizeLimit(
-        1000, test::AtLimit::Fail, [] { return ConvertEpw("w.epw", "w.pvh").ok; });
+        1000, test::AtLimit::Fail, [] { return ConvertEpw("w.epw", "w.pvh", {}, kPart).ok; });
     EXPECT_EQ(outcome, test::Outcome::ReportedFailure);
     EXPECT_EQ(test::ReadFile("w.pvh"), "earlier\n");
     EXPECT_EQ(test::DirectoryEntries(), (std::set<std::string>{"w.epw", "w.pvh"}));
@@ -210,19 +224,20 @@ TEST_F(EpwConversionTest, FullDiskIsAFailure) {
 TEST_F(EpwConversionTest, BeamThatDoesNotMatchGlobalAndDiffuseWarnsAndCanBeDerived) {
     const std::vector<EpwRow> clear = test::ClearSkyDays(kSouth, 6, 10);
     WriteEpw("clear.epw", kSouth, clear);
-    const EpwConversion consistent = ConvertEpw("clear.epw", "w.pvh");
+    const EpwConversion consistent = ConvertEpw("clear.epw", "w.pvh", {}, kPart);
     ASSERT_TRUE(consistent.ok) << consistent.error;
     EXPECT_EQ(consistent.warning, "");
 
     WriteEpw("bad.epw", kSouth, test::ClearSkyDays(kSouth, 6, 10, true));
-    const EpwConversion asGiven = ConvertEpw("bad.epw", "w.pvh");
+    const EpwConversion asGiven = ConvertEpw("bad.epw", "w.pvh", {}, kPart);
     ASSERT_TRUE(asGiven.ok) << asGiven.error;
     EXPECT_NE(asGiven.warning.find("The direct normal irradiance of bad.epw does not match"),
               std::string::npos)
         << asGiven.warning;
     EXPECT_NE(asGiven.warning.find("derived from global and diffuse"), std::string::npos);
 
-    const EpwConversion derived = ConvertEpw("bad.epw", "w.pvh", {}, BeamSource::kGlobalAndDiffuse);
+    const EpwConversion derived =
+        ConvertEpw("bad.epw", "w.pvh", {}, {BeamSource::kGlobalAndDiffuse, true});
     ASSERT_TRUE(derived.ok) << derived.error;
     EXPECT_EQ(derived.warning, "");
     const std::vector<ClimateRecord> records = test::ReadLayout3("w.pvh");

@@ -143,7 +143,7 @@ TEST(EpwWinterSun, RealWeatherFiles) {
         EXPECT_EQ(records.back().hour, 23);
 
         const EpwConversion derived =
-            ConvertEpw(epw.string(), "out.pvh", {}, BeamSource::kGlobalAndDiffuse);
+            ConvertEpw(epw.string(), "out.pvh", {}, {.beam = BeamSource::kGlobalAndDiffuse});
         ASSERT_TRUE(derived.ok) << derived.error;
         EXPECT_EQ(derived.warning, "");
         const bool south = derived.location.site.latitude < 0.0;

@@ -46,6 +46,17 @@ constexpr DateControls kProfileStopLists{
 constexpr const char* kExternalBelowZero = "External convection coeficient less than zero";
 constexpr const char* kInternalBelowZero = "Internal convection coeficient less than zero";
 
+// Air temperatures as far as the Earth's extremes reach; a room beyond them is a typing error.
+constexpr double kMinRoomTemperature = -90.0;  // degC
+constexpr double kMaxRoomTemperature = 70.0;   // degC
+
+// Beyond this many iterations a step that does not converge only stalls the window.
+constexpr int kMaxIterationLimit = 10000;
+
+// The recording pass makes one step fewer than the interval has hour steps, so a shorter
+// interval would record nothing.
+constexpr double kMinIntervalSteps = 2.0;  // hour steps
+
 bool InPercentRange(double value) {
     return value >= 0.0 && value <= 100.0;
 }
@@ -67,7 +78,7 @@ class Validation {
     ValidationResult Run() {
         const bool passed = Layers() && Element() && ExternalFile() && InternalConditions() &&
                             ExternalCoefficient() && ClimateClass() && InternalCoefficient() &&
-                            Interval() && Numerics() && Profiles() && Outputs();
+                            Interval() && Convergence() && Model() && Profiles() && Outputs();
         result_.ok = passed;
         return result_;
     }
@@ -131,7 +142,8 @@ class Validation {
     bool ClimateClass();
     bool InternalCoefficient();
     bool Interval();
-    bool Numerics();
+    bool Convergence();
+    bool Model();
     bool Profiles();
     bool Outputs();
 
@@ -214,11 +226,13 @@ bool Validation::InternalConditions() {
     const Control humidityEdit{kPageWeather, "Edit5"};
     double temperature = 0.0;  // degC
     double humidity = 0.0;     // %
-    if (!Number(in_.internalTemperature, "Invalid temperature", {kPageWeather, "Edit4"},
-                temperature) ||
-        !Number(in_.internalHumidity, "Invalid relative humidity", humidityEdit, humidity)) {
+    const Control temperatureEdit{kPageWeather, "Edit4"};
+    if (!Number(in_.internalTemperature, "Invalid temperature", temperatureEdit, temperature))
         return false;
-    }
+    if (!(temperature >= kMinRoomTemperature && temperature <= kMaxRoomTemperature))
+        return Fail("Temperature out of range [-90 to 70 oC]", temperatureEdit);
+    if (!Number(in_.internalHumidity, "Invalid relative humidity", humidityEdit, humidity))
+        return false;
     if (!InPercentRange(humidity))
         return Fail("Relative humidity out of range", humidityEdit);
     SetConstantInternalConditions(engine_, 1, ToSingle(temperature), ToSingle(humidity * 0.01));
@@ -288,27 +302,44 @@ bool Validation::Interval() {
     if (SetDates(engine_, start_, finish_) != 0)
         return Fail("Erro no intervalo. Nao deveria ocorrer",
                     {kPageSimulation, kFinishLists.names[0]}, "Err\u00e3o!!!");
+    if (CountHourSteps(start_.day, start_.month, start_.hour, finish_.day, finish_.month,
+                       finish_.hour) < kMinIntervalSteps) {
+        return Fail(
+            "Simulation interval too short\nThe finish must be at least two hours after "
+            "the start",
+            {kPageSimulation, kFinishLists.names[0]});
+    }
     settings_.runDays = DaysInInterval(start_, finish_);
     return true;
 }
 
-bool Validation::Numerics() {
+bool Validation::Convergence() {
     const char* page = kPageSimulation;
+    const Control toleranceEdit{page, "Edit8"};
+    const Control iterationsEdit{page, "Edit9"};
     double tolerance = 0.0;
     int iterations = 0;
     if (!SetNumber(in_.timeStep, "Invalid time step", {page, "Edit7"}, SetTimeStep) ||
-        !Number(in_.tolerance, "Invalid convergency criteria", {page, "Edit8"}, tolerance)) {
+        !Number(in_.tolerance, "Invalid convergency criteria", toleranceEdit, tolerance)) {
         return false;
     }
+    if (!(tolerance > 0.0))
+        return Fail("Convergency criteria must be greater than zero", toleranceEdit);
     SetTolerance(engine_, tolerance);
-    if (!Whole(in_.maxIterations, "Invalid maximum number of iterations", {page, "Edit9"},
+    if (!Whole(in_.maxIterations, "Invalid maximum number of iterations", iterationsEdit,
                iterations)) {
         return false;
     }
+    if (iterations > kMaxIterationLimit)
+        return Fail("Maximum number of iterations too large (at most 10000)", iterationsEdit);
     SetMaxIterations(engine_, iterations);
+    return true;
+}
+
+bool Validation::Model() {
     SetModelLevel(engine_, in_.modelLevel >= 0 && in_.modelLevel <= 4 ? in_.modelLevel : 5);
     settings_.stepByStep = in_.stepByStep == 1;
-    const Control moistureEdit{page, "Edit10"};
+    const Control moistureEdit{kPageSimulation, "Edit10"};
     double moisture = 0.0;  // %
     if (!Number(in_.moistureContent, "Invalid humidity content", moistureEdit, moisture))
         return false;

@@ -139,13 +139,21 @@ void TMDIChild::SetStepPanelShown(bool shown) {
         frame->resize(width + frameMargins, frame->height());
 }
 
-// The run loop further up the stack uses the engine.
+// The run loop further up the stack uses the engine. Once a step-by-step run has paused,
+// Cancel is disabled and only Abort ends it.
+const char* TMDIChild::CloseRefusal() const {
+    if (!IsRunInProgress())
+        return nullptr;
+    return c_.BitBtn3->isEnabled() ? kSteppingWindowClose : kRunningWindowClose;
+}
+
 void TMDIChild::closeEvent(QCloseEvent* event) {
-    if (!IsRunInProgress()) {
+    const char* refusal = CloseRefusal();
+    if (!refusal) {
         QWidget::closeEvent(event);
         return;
     }
-    host_.Prompts().Show(kRunningWindowClose, "Porvap 2.0");
+    host_.Prompts().Show(refusal, "Porvap 2.0");
     event->ignore();
 }
 

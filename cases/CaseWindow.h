@@ -28,6 +28,8 @@ struct ValidationResult;
 
 inline constexpr const char* kRunningWindowClose =
     "Simulation running: cancel it before closing the window";
+inline constexpr const char* kSteppingWindowClose =
+    "Step by step simulation running: press Abort before closing the window";
 
 // A simulation case: its inputs on four pages, its own engine, and seven result pages
 // that appear with the first run. The window caption is the case file's path once the
@@ -64,6 +66,8 @@ class TMDIChild : public QWidget {
     int ValidateAndSetUp();
     // From the start of a run to its end, paused or not: the window must not close.
     bool IsRunInProgress() const { return running_; }
+    // What the user is told when the window refuses to close; nullptr when it may close.
+    const char* CloseRefusal() const;
 
     // "Reports" and "G2 - Profiles" always, the chart pages with graphical output.
     void ShowResultPages(bool graphical);

@@ -147,9 +147,10 @@ bool TMainForm::RefuseClose(QObject* watched) {
     const auto* window = qobject_cast<QMdiSubWindow*>(watched);
     const QObject* content = window ? window->widget() : watched;
     const auto* child = dynamic_cast<const TMDIChild*>(content);
-    if (!child || !child->IsRunInProgress())
+    const char* refusal = child ? child->CloseRefusal() : nullptr;
+    if (!refusal)
         return false;
-    prompter_.Show(kCaseWindowRunning, kProgramCaption);
+    prompter_.Show(refusal, kProgramCaption);
     return true;
 }
 

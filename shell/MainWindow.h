@@ -28,8 +28,6 @@ class TForm2;
 
 inline constexpr const char* kProgramCaption = "Porvap 2.0";
 inline constexpr const char* kSimulationsRunning = "There are simulations running!";
-inline constexpr const char* kCaseWindowRunning =
-    "Simulation running: cancel it before closing the window";
 inline constexpr const char* kManualMissing = "The user manual (manual.html) was not found";
 inline constexpr const char* kDefaultCaseFile = "simul.sim";
 

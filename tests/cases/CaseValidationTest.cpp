@@ -138,7 +138,13 @@ TEST_F(CaseValidationTest, RefusedTextNamesItsPageAndControl) {
          we, "Edit6"},
         {&CaseRecord::timeStep, "", "Invalid time step", si, "Edit7"},
         {&CaseRecord::tolerance, "abc", "Invalid convergency criteria", si, "Edit8"},
+        {&CaseRecord::tolerance, "0", "Convergency criteria must be greater than zero", si,
+         "Edit8"},
+        {&CaseRecord::tolerance, "-1e-3", "Convergency criteria must be greater than zero", si,
+         "Edit8"},
         {&CaseRecord::maxIterations, "1e20", "Invalid maximum number of iterations", si, "Edit9"},
+        {&CaseRecord::maxIterations, "10001",
+         "Maximum number of iterations too large (at most 10000)", si, "Edit9"},
         {&CaseRecord::moistureContent, "w", "Invalid humidity content", si, "Edit10"},
         {&CaseRecord::moistureContent, "100.5", "Humidity content out of range [0-100]", si,
          "Edit10"},
@@ -152,6 +158,9 @@ TEST_F(CaseValidationTest, RefusedTextNamesItsPageAndControl) {
 }
 
 TEST_F(CaseValidationTest, RefusedStateNamesItsPageAndControl) {
+    // One hour step or none: the recording pass would record nothing.
+    const char* const kTooShort =
+        "Simulation interval too short\nThe finish must be at least two hours after the start";
     const std::vector<Refusal> refusals = {
         {[](CaseRecord& r) { r.layers.clear(); }, "Invalid number of layers", be, "ComboBox2"},
         {[](CaseRecord& r) { r.layers[1].material = "Stone"; }, "Material not found: Stone", be,
@@ -164,8 +173,14 @@ TEST_F(CaseValidationTest, RefusedStateNamesItsPageAndControl) {
          "Too many sections in the building element (at most 20000 in all)", be, "Edit17"},
         {[](CaseRecord& r) { r.layers[1].thickness = "0"; }, "Invalid thickness", be, "Edit26"},
         {[](CaseRecord& r) { r.internalTemperature = "t"; }, "Invalid temperature", we, "Edit4"},
+        {[](CaseRecord& r) { r.internalTemperature = "-300"; },
+         "Temperature out of range [-90 to 70 oC]", we, "Edit4"},
+        {[](CaseRecord& r) { r.internalTemperature = "70.5"; },
+         "Temperature out of range [-90 to 70 oC]", we, "Edit4"},
         {[](CaseRecord& r) { r.internalHumidity = "h"; }, "Invalid relative humidity", we, "Edit5"},
         {[](CaseRecord& r) { r.internalHumidity = "100.5"; }, "Relative humidity out of range", we,
+         "Edit5"},
+        {[](CaseRecord& r) { r.internalHumidity = "-0.5"; }, "Relative humidity out of range", we,
          "Edit5"},
         {[](CaseRecord& r) { r.externalFile = "old.pvh", r.calculateExternal = true; },
          "External hourly file has old format\nCannot be used to calculate external convection "
@@ -180,6 +195,11 @@ TEST_F(CaseValidationTest, RefusedStateNamesItsPageAndControl) {
              r.finish = {28, 1, 0};
          },
          "Invalid finish day", si, "ComboBox11"},
+        {[](CaseRecord& r) { r.finish = r.start; }, kTooShort, si, "ComboBox11"},
+        {[](CaseRecord& r) {
+             r.finish = {0, 0, 1};
+         },
+         kTooShort, si, "ComboBox11"},
         {[](CaseRecord& r) { r.profileStart.day = -1; }, "Invalid profile start day", ro,
          "ComboBox22"},
         {[](CaseRecord& r) { r.profileStop.hour = 24; }, "Invalid profile stop hour", ro,
@@ -227,15 +247,19 @@ TEST_F(CaseValidationTest, NumbersFollowTheLeadingZeroRule) {
     EXPECT_FLOAT_EQ(Params().pe, 3e-11f);
 }
 
-TEST_F(CaseValidationTest, PercentagesAcceptTheirBounds) {
+TEST_F(CaseValidationTest, RangesAcceptTheirBounds) {
     inputs_.internalFromFile = 0;
-    inputs_.internalTemperature = "20";
-    for (const char* bound : {"0", "100"}) {
+    inputs_.maxIterations = "10000";
+    inputs_.finish = inputs_.profileStop = {0, 0, 2};  // two hour steps record one
+    for (const auto& [bound, temperature] : {std::pair{"0", "-90"}, std::pair{"100", "70"}}) {
+        inputs_.internalTemperature = temperature;
         inputs_.internalHumidity = bound;
         inputs_.moistureContent = bound;
-        ASSERT_TRUE(Validate().ok) << bound;
+        const ValidationResult result = Validate();
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(Params().maxIterations, 10000);
         EXPECT_EQ(Params().constantInternal, 1);
-        EXPECT_DOUBLE_EQ(Params().constantInternalTemperature, 20.0);
+        EXPECT_DOUBLE_EQ(Params().constantInternalTemperature, std::atof(temperature));
         EXPECT_FLOAT_EQ(static_cast<float>(Params().constantInternalHumidity),
                         std::atof(bound) * 0.01f);
         EXPECT_FLOAT_EQ(Params().fixedMoisture, std::atof(bound) * 0.01f);

@@ -262,6 +262,17 @@ TEST_F(StepByStepTest, ProceedAndGoToDateMoveTheRunOnThenAbortEndsIt) {
     EXPECT_EQ(Control<QListWidget>(window, "ListBox3")->count(), 4);
 }
 
+// Cancel is disabled while paused.
+TEST_F(StepByStepTest, APausedWindowRefusingToCloseNamesAbort) {
+    TMDIChild& window = Paused();
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(
+        Shown(0),
+        "Step by step simulation running: press Abort before closing the window | Porvap 2.0");
+    Click(window, "BitBtn3");
+    EXPECT_TRUE(window.close());
+}
+
 TEST_F(StepByStepTest, NonStopCompletesTheRunAndTheWindowStaysWide) {
     TMDIChild& window = Paused();
     Click(window, "BitBtn2");

@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, CloseCannotCloseACaseWindowWhileItRuns) {
         run->click();  // Cancel
     });
     run->click();
-    EXPECT_EQ(Shown(0), std::string(kCaseWindowRunning) + " | Porvap 2.0");
+    EXPECT_EQ(Shown(0), std::string(kRunningWindowClose) + " | Porvap 2.0");
     EXPECT_EQ(Shown(1), "There are simulations running! | Porvap");
     EXPECT_EQ(Shown(2), "Execution aborted by user | Porvap 2.0");
     EXPECT_TRUE(form->isVisible());

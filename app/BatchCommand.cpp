@@ -16,7 +16,7 @@ namespace {
 
 void PrintFinished(const CaseReport& report, std::size_t finished, std::size_t total) {
     std::printf("[%zu/%zu] %s -> %s: %s\n", finished, total, report.job.casePath.c_str(),
-                report.job.resultsDirectory.c_str(), report.status.c_str());
+                report.ResultsDirectory().c_str(), report.status.c_str());
     std::fflush(stdout);
 }
 

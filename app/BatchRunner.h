@@ -19,6 +19,11 @@ struct CaseReport {
     std::string status;  // first line of the completion, stop or refusal message
 
     bool Completed() const { return outcome.code == 0; }
+    // Where the results are: the planned directory, or the one the run took beside it while
+    // another run held that.
+    const std::string& ResultsDirectory() const {
+        return Completed() ? outcome.resultsDirectory : job.resultsDirectory;
+    }
 };
 
 // Called as each case finishes, one call at a time, from the thread that ran the case.

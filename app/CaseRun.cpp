@@ -51,12 +51,14 @@ CaseOutcome RunCase(const std::string& casePath, const std::string& outputDirect
         return Refuse(messages, checked.message, checked.caption);
     }
     SetOutputDirectory(*engine, outputDirectory);
+    SetCaseName(*engine, casePath);
     CaseOutcome outcome;
     outcome.code = RunToCompletion(*engine);
-    if (outcome.code == 0 && csv && !WriteCsvFiles(*engine, outputDirectory))
+    if (outcome.code == 0 && csv && !WriteCsvFiles(*engine, *engine->run.results))
         outcome.code = kOutputFilesFailed;
     outcome.notice = DescribeRunEnd(*engine, outcome.code);
     if (outcome.code == 0) {
+        outcome.resultsDirectory = *engine->run.results;
         outcome.gain = engine->summary.positive;
         outcome.loss = engine->summary.negative;
         outcome.energy = AnnualEnergies(*engine);

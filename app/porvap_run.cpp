@@ -26,8 +26,14 @@ constexpr const char* kHelp =
     "\n"
     "Each case is checked with the same rules and messages as the Run button; a question\n"
     "about the flow interval counts as answered No. A run writes hext.txt, hint.txt,\n"
-    "flux.txt, arq.txt and perfis.txt. A case run as step by step in the program runs\n"
-    "straight through here.\n"
+    "flux.txt, arq.txt and perfis.txt, all five at its end: a run that stops, fails or\n"
+    "cannot write them leaves the previous ones as they were. A case run as step by step\n"
+    "in the program runs straight through here.\n"
+    "\n"
+    "A run holds the directory of its result files until it ends. One that starts while\n"
+    "another run (a window of the program, another porvap-run) holds that directory\n"
+    "writes into runs/STEM inside it instead (STEM: the case file's name without .sim;\n"
+    "runs/STEM-2, runs/STEM-3, ... when that is held too) and says so.\n"
     "\n"
     "One case file and no -o: the result files go into the working directory; a progress\n"
     "bar shows on standard error when that is a terminal, and the completion message is\n"
@@ -35,9 +41,9 @@ constexpr const char* kHelp =
     "\n"
     "Otherwise the cases run as a batch, in one process: a directory stands for every *.sim\n"
     "file directly inside it, in name order. Each case's result files go into DIR/STEM\n"
-    "(STEM: the case file's name without .sim; STEM-2, STEM-3, ... when cases share a\n"
-    "name), created when missing, with the hourly flows and the monthly summary as\n"
-    "flows.csv and monthly.csv. A line is printed as each case finishes, then a table:\n"
+    "(STEM-2, STEM-3, ... when cases share a name), created when missing, with the hourly\n"
+    "flows and the monthly summary as flows.csv and monthly.csv. A line is printed as each\n"
+    "case finishes, with the directory of its results, then a table:\n"
     "the status of each case (completion, stop or refusal message), the peak heat gain and\n"
     "peak heat loss of the room in W/m2 with their date and hour, and the yearly heating\n"
     "and cooling in kWh/m2 (arq.txt's yearly figures, which are Wh/m2, divided by 1000).\n"
@@ -50,9 +56,9 @@ constexpr const char* kHelp =
     "  -o DIR  directory of the results directories (default: the working directory)\n"
     "  -h, --help  show this help\n"
     "\n"
-    "Exit status: 0 when every run completed, 1 when a run stopped on an error or a case\n"
-    "was refused, 2 for a usage error (unknown option, -j 0, no case, a directory without\n"
-    "a .sim file).\n";
+    "Exit status: 0 when every run completed, 1 when a run stopped on an error (result\n"
+    "files that could not be written among them) or a case was refused, 2 for a usage\n"
+    "error (unknown option, -j 0, no case, a directory without a .sim file).\n";
 
 // A bar on standard error, redrawn when the percentage changes.
 class ProgressBar : public porvap::EngineObserver {

@@ -143,7 +143,7 @@ class TMDIChild : public QWidget {
     void SyncProfileList();
     void ShowStepState();
     void SuggestGoToDate();
-    void ShowReports(std::array<Report, 4> reports);
+    void ShowReports(RunReports loaded);
     void ShowReport(int index);
     void ShowSavedProfile(int slot);
     void PopUpProfileMenu(const QPoint& at);

@@ -30,6 +30,7 @@ struct ResultPageControls {
     QListWidget* ListBox2 = nullptr;  // dates of the saved profiles
     QPushButton* Button19 = nullptr;
     QListWidget* ListBox3 = nullptr;  // report titles
+    QLabel* ResultsFolder = nullptr;  // where the reports come from, if not the working directory
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button29 = nullptr;
     QPushButton* SaveFlowsCsv = nullptr;  // enabled while a completed run's data is there

@@ -101,8 +101,10 @@ void TMDIChild::SuggestGoToDate() {
     c_.goTo.SetPositions(suggestion);
 }
 
-void TMDIChild::ShowReports(std::array<Report, 4> reports) {
-    reports_ = std::move(reports);
+void TMDIChild::ShowReports(RunReports loaded) {
+    reports_ = std::move(loaded.reports);
+    c_.results.ResultsFolder->setText(QString::fromStdString(loaded.location));
+    c_.results.ResultsFolder->setVisible(!loaded.location.empty());
     QListWidget* list = c_.results.ListBox3;
     list->clear();
     for (const Report& report : reports_)

@@ -42,6 +42,7 @@ void TMDIChild::Button1Click() {
     ResetDefaults(*engine_);
     if (ValidateAndSetUp() != 0)
         return;
+    SetCaseName(*engine_, windowTitle().toStdString());
     RebuildGrid(*engine_);
     ShowResultPages(settings_.graphicalOutput);
     views_.ResetResultViews(settings_, engine_->NodeCount());
@@ -181,11 +182,13 @@ void TMDIChild::SetPanelEnabled(bool enabled) {
     SetEnabled({c_.BitBtn1, c_.BitBtn2, c_.BitBtn3, c_.goToGroup}, enabled);
 }
 
-// A completed step-by-step run keeps its code: its message differs from a normal run's.
+// A completed step-by-step run keeps its code (its message differs from a normal run's)
+// unless its results could not be written.
 void TMDIChild::FinishStepByStep(int rc) {
     if (rc == kRunComplete) {
         ShowStepState();
-        EnergySummary(*engine_);
+        if (const int summary = EnergySummary(*engine_); summary != kStepContinue)
+            rc = summary;
     }
     SetPanelEnabled(false);
     RestoreAfterStepping(rc);
@@ -198,16 +201,16 @@ void TMDIChild::RestoreAfterStepping(int rc) {
     c_.Button1->setEnabled(true);
 }
 
-// The window stays guarded against closing until the message has been seen.
+// The window stays guarded against closing until the message has been seen, and the run
+// keeps its results folder until they have been read, whatever other runs start meanwhile.
 void TMDIChild::FinishRun(int rc) {
-    if (rc != kStepContinue && rc != kRunComplete)
-        AbortRun(*engine_);
     EndRun();
     c_.ProgressBar1->setValue(0);
     RefreshViews();
     if (const RunNotice notice = DescribeRunEnd(*engine_, rc); !notice.text.empty())
         host_.Prompts().Show(notice.text, notice.caption);
-    ShowReports(LoadReports(host_.Prompts()));
+    ShowReports(LoadReports(*engine_, host_.Prompts()));
+    CloseRun(*engine_);
     running_ = false;
     SyncCsvExports();
 }

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 #include "cases/ProfileStore.h"
 #include "climate/TextFiles.h"
+#include "engine/SimulationEngine.h"
 #include "shell/Messages.h"
 
 namespace porvap {
@@ -46,19 +49,24 @@ void WriteNodes(std::FILE* file, const ProfileStore::Profile& profile) {
 
 }  // namespace
 
-std::array<Report, 4> LoadReports(MessageSink& messages) {
-    std::array<Report, 4> reports{
-        {{"Averages", {}}, {"Ext. Coef.", {}}, {"Int. Coef.", {}}, {"Mass and heat", {}}}};
+RunReports LoadReports(const SimulationEngine& engine, MessageSink& messages) {
+    RunReports loaded{
+        {{{"Averages", {}}, {"Ext. Coef.", {}}, {"Int. Coef.", {}}, {"Mass and heat", {}}}}, {}};
+    const std::optional<std::string>& folder = engine.run.results;
+    if (!folder)
+        return loaded;
+    if (!folder->empty())
+        loaded.location = "Result files in " + *folder;
     const char* const files[] = {"arq.txt", "hext.txt", "hint.txt", "flux.txt"};
-    for (std::size_t i = 0; i < reports.size(); ++i) {
-        const FileHandle file = OpenFile(files[i], "r");
+    for (std::size_t i = 0; i < loaded.reports.size(); ++i) {
+        const FileHandle file = OpenFile((std::filesystem::path(*folder) / files[i]).string(), "r");
         if (!file) {
             messages.Show("File could not be opened", "Error!");
             continue;
         }
-        reports[i].text = ReadReport(file.get());
+        loaded.reports[i].text = ReadReport(file.get());
     }
-    return reports;
+    return loaded;
 }
 
 bool WriteReport(const std::string& path, const std::string& text) {

@@ -7,15 +7,22 @@ namespace porvap {
 
 class MessageSink;
 class ProfileStore;
+struct SimulationEngine;
 
-// The four reports of the "Reports" page, read from the result files of the last run:
-// "Averages" (arq.txt), "Ext. Coef." (hext.txt), "Int. Coef." (hint.txt) and
-// "Mass and heat" (flux.txt). A file that cannot be opened is reported and left empty.
+// The four reports of the "Reports" page, read from the result files of the engine's last
+// completed run: "Averages" (arq.txt), "Ext. Coef." (hext.txt), "Int. Coef." (hint.txt) and
+// "Mass and heat" (flux.txt), with the folder they are in when it is not the working
+// directory. A file that cannot be opened is reported and left empty; before the engine's
+// first completed run there is nothing to read and the reports are empty.
 struct Report {
     std::string title;
     std::string text;
 };
-std::array<Report, 4> LoadReports(MessageSink& messages);
+struct RunReports {
+    std::array<Report, 4> reports;
+    std::string location;  // empty for the working directory
+};
+RunReports LoadReports(const SimulationEngine& engine, MessageSink& messages);
 
 // Exports. Each answers false when the file cannot be created or written.
 bool WriteReport(const std::string& path, const std::string& text);

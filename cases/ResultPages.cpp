@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -86,14 +87,21 @@ QWidget* ReportsPage(ResultPageControls& r) {
     column->addWidget(r.Button29);
     column->addWidget(r.SaveFlowsCsv);
     column->addWidget(r.SaveMonthlyCsv);
+    r.ResultsFolder = new QLabel;
+    r.ResultsFolder->setObjectName("ResultsFolder");
+    r.ResultsFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    r.ResultsFolder->hide();
     r.Memo1 = new QPlainTextEdit;
     r.Memo1->setObjectName("Memo1");
     r.Memo1->setReadOnly(true);
     // The reports are columns of figures.
     r.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     r.Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* text = new QVBoxLayout;
+    text->addWidget(r.ResultsFolder);
+    text->addWidget(r.Memo1, 1);
     row->addLayout(column);
-    row->addWidget(r.Memo1, 1);
+    row->addLayout(text, 1);
     return page;
 }
 

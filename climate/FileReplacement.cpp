@@ -90,8 +90,7 @@ bool WriteToDisk(int descriptor, const ContentWriter& write) {
         return false;
     }
     write(file.get());
-    const bool onDisk = std::fflush(file.get()) == 0 && fsync(fileno(file.get())) == 0;
-    return FinishWriting(file) && onDisk;
+    return CloseOnDisk(file);
 }
 
 // Makes the rename itself survive a power loss; the replacement has already happened, so
@@ -120,6 +119,45 @@ bool ReplaceFile(const std::string& path, const ContentWriter& write) {
         return false;
     SyncDirectory(destination.parent_path());
     return true;
+}
+
+struct StagedReplacement::State {
+    explicit State(const fs::path& path) : destination(path), temporary(path) {}
+    fs::path destination;
+    TemporaryFile temporary;
+};
+
+StagedReplacement::StagedReplacement(const std::string& path) {
+    const fs::path destination = Destination(path);
+    if (MayReplace(destination))
+        state_ = std::make_unique<State>(destination);
+}
+
+StagedReplacement::~StagedReplacement() = default;
+StagedReplacement::StagedReplacement(StagedReplacement&&) noexcept = default;
+StagedReplacement& StagedReplacement::operator=(StagedReplacement&&) noexcept = default;
+
+FileHandle StagedReplacement::Open() {
+    const int descriptor = state_ ? state_->temporary.TakeDescriptor() : -1;
+    if (descriptor < 0)
+        return nullptr;
+    KeepMode(descriptor, state_->destination);
+    FileHandle file(fdopen(descriptor, "w"));
+    if (!file)
+        close(descriptor);
+    return file;
+}
+
+bool StagedReplacement::Commit() {
+    if (!state_ || !state_->temporary.RenameTo(state_->destination))
+        return false;
+    SyncDirectory(state_->destination.parent_path());
+    return true;
+}
+
+bool CloseOnDisk(FileHandle& file) {
+    const bool onDisk = std::fflush(file.get()) == 0 && fsync(fileno(file.get())) == 0;
+    return FinishWriting(file) && onDisk;
 }
 
 }  // namespace porvap

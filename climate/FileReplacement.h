@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "climate/TextFiles.h"
 
 namespace porvap {
 
@@ -18,5 +21,31 @@ using ContentWriter = std::function<void(std::FILE*)>;
 // The new file keeps the permission bits of the one it replaces; a symbolic link at path
 // stays and the file it names is replaced, as writing in place would have done.
 bool ReplaceFile(const std::string& path, const ContentWriter& write);
+
+// The same replacement for content written over a longer time, for files that must be
+// replaced together (the result files of a run): each goes to its own temporary, the caller
+// closes them all with CloseOnDisk and commits them only when every one succeeded. Destroyed
+// before its commit, the replacement removes its temporary and leaves the file at path.
+class StagedReplacement {
+  public:
+    explicit StagedReplacement(const std::string& path);
+    ~StagedReplacement();
+    StagedReplacement(StagedReplacement&&) noexcept;
+    StagedReplacement& operator=(StagedReplacement&&) noexcept;
+
+    // The stream on the temporary, once; null when path may not be replaced or no temporary
+    // could be made.
+    FileHandle Open();
+    // Puts the temporary, already closed, in the place of the file at path.
+    bool Commit();
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Flushes a written file to disk and closes it: true only when every write, the flush and the
+// close succeeded.
+bool CloseOnDisk(FileHandle& file);
 
 }  // namespace porvap

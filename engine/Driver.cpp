@@ -251,14 +251,11 @@ namespace porvap {
 int RunToCompletion(SimulationEngine& engine) {
     RebuildGrid(engine);
     int rc = StartRun(engine);
-    if (rc != 0)
-        return rc;
-    do {
+    while (rc == kStepContinue || rc == kWarmupComplete)
         rc = AdvanceTimeStep(engine);
-    } while (rc == kStepContinue || rc == kWarmupComplete);
     if (rc == kRunComplete)
-        return EnergySummary(engine);
-    AbortRun(engine);
+        rc = EnergySummary(engine);
+    CloseRun(engine);
     return rc;
 }
 

@@ -194,4 +194,8 @@ void SetOutputDirectory(SimulationEngine& engine, const std::string& directory) 
     engine.params.outputDirectory = directory;
 }
 
+void SetCaseName(SimulationEngine& engine, const std::string& name) {
+    engine.params.caseName = name;
+}
+
 }  // namespace porvap

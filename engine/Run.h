@@ -19,17 +19,24 @@ enum RunCode : int {
     kStepByStepAborted = 4,
     kRunAborted = 5,
     kOutputFilesFailed = 6,
+    kResultsNotWritten = 7,
 };
 
+// Holds the results folder (the output directory, or one of the case's own beside it while
+// another run holds that) and creates the result files there as temporaries.
 int StartRun(SimulationEngine& engine);
 int AdvanceTimeStep(SimulationEngine& engine);
 int RoomHeatFlows(SimulationEngine& engine);
+// Writes the summary and, when every write of the run succeeded, puts the result files in
+// the place of the previous ones; otherwise answers kResultsNotWritten and leaves those.
 int EnergySummary(SimulationEngine& engine);
-// Closes every file of a run that ends without its summary (failure or abort).
-void AbortRun(SimulationEngine& engine);
+// Ends a run, whichever way it went: closes its files, drops the result files it has not
+// published and releases its results folder. Until then the folder stays held, so that the
+// caller reads the results of its own run.
+void CloseRun(SimulationEngine& engine);
 
-// A whole run without pauses, grid rebuilt first: StartRun, every step of both passes, and
-// the summary. Answers 0 when the run completed, otherwise the code that stopped it.
+// A whole run without pauses, grid rebuilt first: StartRun, every step of both passes, the
+// summary and CloseRun. Answers 0 when the run completed, otherwise the code that stopped it.
 int RunToCompletion(SimulationEngine& engine);
 
 struct RunMessage {

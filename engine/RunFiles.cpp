@@ -1,8 +1,11 @@
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
 
 #include "climate/Calendar.h"
+#include "climate/FileReplacement.h"
 #include "climate/Psychrometrics.h"
 #include "engine/Boundary.h"
 #include "engine/MonthEnd.h"
@@ -17,37 +20,46 @@ constexpr double kInitialTheta = 0.03;  // m3/m3
 constexpr double kInitialT = 20.0;      // degC
 constexpr float kJoulesToWattHours = 1.0f / 3600.0f;
 
-FileHandle Create(const SimulationEngine& engine, const char* name) {
-    const std::string& directory = engine.params.outputDirectory;
-    return OpenFile(directory.empty() ? name : (std::filesystem::path(directory) / name).string(),
-                    "w");
+// All five or none: a run without one of them would leave it from an earlier run beside the
+// others. arq.txt, whose summary ends a complete run, comes last and takes its place last.
+bool CreateResultFiles(SimulationEngine& engine) {
+    RunFiles& f = engine.files;
+    f.folder = std::make_unique<ResultFolder>();
+    if (!f.folder->Hold(engine.params.outputDirectory, engine.params.caseName))
+        return false;
+    const std::pair<FileHandle*, const char*> files[] = {{&f.hext, "hext.txt"},
+                                                         {&f.hint, "hint.txt"},
+                                                         {&f.flux, "flux.txt"},
+                                                         {&f.perfis, "perfis.txt"},
+                                                         {&f.arq, "arq.txt"}};
+    for (const auto& [file, name] : files) {
+        *file = f.folder->Create(name);
+        if (!*file)
+            return false;
+    }
+    return true;
 }
 
-void Print(const FileHandle& file, const char* text) {
-    if (file)
-        std::fputs(text, file.get());
-}
-
-void OpenSideFiles(SimulationEngine& engine) {
+void WriteHeaders(SimulationEngine& engine) {
     RunFiles& f = engine.files;
     const EngineParameters& p = engine.params;
-    f.hext = Create(engine, "hext.txt");
-    f.hint = Create(engine, "hint.txt");
-    f.flux = Create(engine, "flux.txt");
-    Print(f.flux, p.profileOutput
-                      ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
-                      : "Not generated");
+    std::fputs(p.profileOutput ? "Date, flow of latent heat, flow of sensible heat, flow of mass\n"
+                               : "Not generated",
+               f.flux.get());
     if (p.externalComputed == 0)
-        Print(f.hext, "Not generated");
+        std::fputs("Not generated", f.hext.get());
     if (p.internalComputed == 0) {
-        Print(f.hint, "Not generated");
+        std::fputs("Not generated", f.hint.get());
     } else if (p.internalNatural == 1) {
-        Print(f.hint, "Natural coeficient\n");
+        std::fputs("Natural coeficient\n", f.hint.get());
     } else {
-        Print(f.hint, "Forced coeficient (constant)\n");
-        if (f.hint)
-            std::fprintf(f.hint.get(), "%3.25f\n", p.hi);
+        std::fputs("Forced coeficient (constant)\n", f.hint.get());
+        std::fprintf(f.hint.get(), "%3.25f\n", p.hi);
     }
+    std::fputs("\n VI & VUV \n\n", f.arq.get());
+    std::fputs("\n PROFILES \n\n", f.perfis.get());
+    std::fprintf(f.arq.get(), "\ncity = %d   model =%d\n==========\n", p.climateClass,
+                 p.modelLevel);
 }
 
 void ResetAccumulators(SimulationEngine& engine) {
@@ -81,6 +93,7 @@ void SetInitialState(SimulationEngine& engine) {
 }  // namespace
 
 int StartRun(SimulationEngine& engine) {
+    CloseRun(engine);  // one left open gives up its folder first
     RunState& run = engine.run;
     run.maxTheta0 = -1.0f;
     run.maxT0 = -999.0f;
@@ -90,21 +103,14 @@ int StartRun(SimulationEngine& engine) {
     run.note.clear();
     engine.summary.paint = 1;
     engine.hourly.Clear();
-    OpenSideFiles(engine);
-    RunFiles& f = engine.files;
-    f.arq = Create(engine, "arq.txt");
-    f.perfis = Create(engine, "perfis.txt");
-    if (!f.arq || !f.perfis) {
-        AbortRun(engine);
+    if (!CreateResultFiles(engine)) {
+        CloseRun(engine);
         return kOutputFilesFailed;
     }
-    std::fputs("\n VI & VUV \n\n", f.arq.get());
-    std::fputs("\n PROFILES \n\n", f.perfis.get());
-    std::fprintf(f.arq.get(), "\ncity = %d   model =%d\n==========\n", engine.params.climateClass,
-                 engine.params.modelLevel);
+    WriteHeaders(engine);
     const int opened = OpenClimate(engine);
     if (opened != 0) {
-        AbortRun(engine);
+        CloseRun(engine);
         return opened;
     }
     run.elapsed += 2.0f * engine.params.timeStep;
@@ -214,6 +220,34 @@ void WriteYear(std::FILE* arq, const SimulationEngine& engine) {
     std::fprintf(arq, "%f\n\n%f\n\nend", annual, conduction ? 0.0 : Share(latent, annual));
 }
 
+// Every result file whole on disk before any takes the place of the previous one.
+bool PublishResults(SimulationEngine& engine) {
+    RunFiles& f = engine.files;
+    if (!f.folder)
+        return false;
+    bool written = true;
+    for (FileHandle* file : {&f.hext, &f.hint, &f.flux, &f.perfis, &f.arq})
+        written = *file && CloseOnDisk(*file) && written;
+    return written && f.folder->Publish();
+}
+
+void AddNote(RunState& run, const std::string& line) {
+    if (!run.note.empty())
+        run.note += "\n";
+    run.note += line;
+}
+
+void NoteWhereResultsWent(SimulationEngine& engine) {
+    const std::string& requested = engine.params.outputDirectory;
+    const std::string& used = engine.files.folder->Path();
+    engine.run.results = used;
+    if (used == requested)
+        return;
+    AddNote(engine.run, "Another run was in progress in " +
+                            (requested.empty() ? std::string("the working folder") : requested) +
+                            ", so the results of this run are in " + used);
+}
+
 }  // namespace
 
 AnnualEnergy AnnualEnergies(const SimulationEngine& engine) {
@@ -241,12 +275,18 @@ int EnergySummary(SimulationEngine& engine) {
     }
     WritePeaks(engine.files.arq.get(), engine.summary);
     WriteYear(engine.files.arq.get(), engine);
+    if (!PublishResults(engine)) {
+        CloseRun(engine);
+        return kResultsNotWritten;
+    }
+    engine.files.external.reset();
+    engine.files.internal.reset();
     engine.hourly.Finish();
-    AbortRun(engine);
+    NoteWhereResultsWent(engine);
     return 0;
 }
 
-void AbortRun(SimulationEngine& engine) {
+void CloseRun(SimulationEngine& engine) {
     engine.files = RunFiles{};
 }
 
@@ -272,6 +312,8 @@ RunMessage RunCodeMessage(int code) {
             return {"Execution aborted by user", "Porvap 2.0"};
         case kOutputFilesFailed:
             return {"Couldn't open output files", "Error!"};
+        case kResultsNotWritten:
+            return {"Couldn't write the result files", "Error!"};
         default:
             return {nullptr, nullptr};
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "engine/Layer.h"
 #include "engine/PropertyGrid.h"
 #include "engine/PropertyTable.h"
+#include "engine/ResultFolder.h"
 
 namespace porvap {
 
@@ -58,6 +60,9 @@ struct EngineParameters {
     float reflectance = 0.0f;    // ground reflectance
     // Of the result files; empty: the working directory.
     std::string outputDirectory;
+    // The case file or window the run is of, which names the folder of its own its results
+    // go to while another run holds the output directory.
+    std::string caseName;
 };
 
 // The linear systems are held in double precision: in single precision the diagonal sum
@@ -163,11 +168,15 @@ struct RunState {
     float maxTheta0 = -1.0f, maxT0 = -999.0f, minTheta0 = 100.0f, minT0 = 999.0f;
     int repositionResult = 0;
     std::string note;  // for the user, after the message of the code the run ended with
+    // Where the last run that completed left its result files ("" the working directory);
+    // none before the first.
+    std::optional<std::string> results;
 };
 
 struct RunFiles {
     FileHandle hext, hint, flux, arq, perfis;
     FileHandle external, internal;
+    std::unique_ptr<ResultFolder> folder;  // held by the run, with the result files' places
 };
 
 struct SimulationEngine {
@@ -227,5 +236,7 @@ void SetModelLevel(SimulationEngine& engine, int level);
 void SetFixedMoisture(SimulationEngine& engine, float theta);
 // Where the run creates its result files; ResetDefaults clears it. The directory must exist.
 void SetOutputDirectory(SimulationEngine& engine, const std::string& directory);
+// A case file's path or a window's caption; ResetDefaults clears it.
+void SetCaseName(SimulationEngine& engine, const std::string& name);
 
 }  // namespace porvap

@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "app/CaseRun.h"
 #include "cases/CaseFile.h"
+#include "engine/ResultFolder.h"
 #include "engine/Run.h"
 #include "shell/Messages.h"
 
@@ -120,6 +121,31 @@ TEST_F(BundledCase, CommandExitsZeroOnlyForACompletedRun) {
     EXPECT_EQ(test::ReadFile("err.txt"), "Error!: File could not be opened for reading\n");
     EXPECT_EQ(std::system((command + "--help > out.txt").c_str()), 0);
     EXPECT_NE(test::ReadFile("out.txt").find("Usage: porvap-run CASE.sim"), std::string::npos);
+}
+
+// A write that fails, here at the file size limit as on a full disk, fails the command and
+// leaves the previous results.
+TEST_F(BundledCase, CommandFailsWhenItsResultsCannotBeWritten) {
+    test::WriteFile("arq.txt", "previous");
+    const std::string command = std::string("trap '' XFSZ; ulimit -f 16; exec \"") + PORVAP_RUN +
+                                "\" cases/wall-level5.sim > out.txt 2> err.txt";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_EQ(test::ReadFile("err.txt"), "Couldn't write the result files\n");
+    EXPECT_EQ(test::ReadFile("arq.txt"), "previous");
+    EXPECT_FALSE(fs::exists("flux.txt"));
+}
+
+// Another process holds the working directory's results: the command writes beside them.
+TEST_F(BundledCase, CommandBesideAnotherRunWritesIntoAFolderOfItsOwn) {
+    ResultFolder held;
+    ASSERT_TRUE(held.Hold("", "window"));
+    const std::string command = std::string("\"") + PORVAP_RUN + "\" ";
+    EXPECT_EQ(std::system((command + "cases/wall-level5.sim > out.txt 2> err.txt").c_str()), 0);
+    EXPECT_EQ(test::ReadFile("out.txt"),
+              "Execution sucessfully terminated\nAnother run was in progress in the working "
+              "folder, so the results of this run are in runs/wall-level5\n");
+    EXPECT_TRUE(test::ReadFile("runs/wall-level5/arq.txt").ends_with("end"));
+    EXPECT_FALSE(fs::exists("arq.txt"));
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ inline void DuringRun(TMDIChild& window, std::function<void()> action) {
 
 inline bool FilesClosed(TMDIChild& window) {
     const RunFiles& f = window.Engine().files;
-    return !f.hext && !f.hint && !f.flux && !f.arq && !f.perfis && !f.external && !f.internal;
+    return !f.hext && !f.hint && !f.flux && !f.arq && !f.perfis && !f.external && !f.internal &&
+           !f.folder;
 }
 
 // A report file as the window shows it: every line ended.

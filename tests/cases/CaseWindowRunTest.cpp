@@ -166,8 +166,13 @@ TEST_F(CaseRunTest, ASecondWindowRunsToItsEndInsideTheFirstOnesLoop) {
             ExpectRunning(second, host_, 2);
         });
         Click(second, "Button1");
-        EXPECT_EQ(AllShown(),
-                  std::vector<std::string>{"Execution sucessfully terminated | Porvap 2.0"});
+        EXPECT_EQ(AllShown(), std::vector<std::string>{
+                                  "Execution sucessfully terminated\nAnother run was in progress "
+                                  "in the working folder, so the results of this run are in "
+                                  "runs/Porvap 2 | Porvap 2.0"});
+        EXPECT_EQ(Control<QPlainTextEdit>(second, "Memo1")->toPlainText().toStdString(),
+                  ReportText("runs/Porvap 2/arq.txt"));
+        EXPECT_EQ(LabelText(second, "ResultsFolder"), "Result files in runs/Porvap 2");
         EXPECT_FALSE(second.IsRunInProgress());
         ExpectRunning(first, host_, 1);
         Click(first, "Button1");
@@ -178,6 +183,7 @@ TEST_F(CaseRunTest, ASecondWindowRunsToItsEndInsideTheFirstOnesLoop) {
     ExpectIdle(first, host_);
     ExpectIdle(second, host_);
     EXPECT_EQ(second.Views().Profiles().Count(), 12);
+    EXPECT_FALSE(std::filesystem::exists("arq.txt")) << "an aborted run leaves no results";
 }
 
 class StepByStepTest : public CaseRunTest {
@@ -282,6 +288,17 @@ TEST_F(StepByStepTest, NonStopCompletesTheRunAndTheWindowStaysWide) {
     ExpectPanelEnabled(window, false);
     ExpectIdle(window, host_);
     EXPECT_NE(ReadFile("arq.txt").find("end"), std::string::npos) << "the summary is written";
+}
+
+// The summary's failure ends the run as any other; no result file takes the place of another.
+TEST_F(StepByStepTest, ResultsThatCannotTakeTheirPlaceEndTheRunWithTheFailure) {
+    TMDIChild& window = Paused();
+    std::filesystem::create_directories("hext.txt/in the way");
+    Click(window, "BitBtn2");
+    EXPECT_EQ(AllShown(), std::vector<std::string>{"Couldn't write the result files | Error!"});
+    EXPECT_EQ(window.width(), TMDIChild::kNarrowWidth);
+    ExpectIdle(window, host_);
+    EXPECT_FALSE(std::filesystem::exists("arq.txt"));
 }
 
 TEST_F(StepByStepTest, AbortDuringNonStopEndsTheRunAfterTheCurrentStep) {

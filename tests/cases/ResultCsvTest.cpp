@@ -247,7 +247,7 @@ TEST_F(ResultCsvTest, StoppedRunsAreNotExported) {
     for (int step = 0; step < 150 && (rc == kStepContinue || rc == kWarmupComplete); ++step)
         rc = AdvanceTimeStep(*engine_);
     ASSERT_EQ(rc, kStepContinue);
-    AbortRun(*engine_);
+    CloseRun(*engine_);
     EXPECT_FALSE(engine_->hourly.Rows().empty());
     EXPECT_FALSE(WriteHourlyFlowsCsv("flows.csv", *engine_));
 }

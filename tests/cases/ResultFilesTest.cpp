@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "cases/ProfileStore.h"
 #include "cases/ResultFiles.h"
+#include "engine/SimulationEngine.h"
 #include "shell/Messages.h"
 
 namespace porvap::test {
@@ -76,14 +77,25 @@ TEST_F(ResultFilesTest, ReportIsWrittenLineByLine) {
     EXPECT_EQ(ReadFile("empty.txt"), "");
 }
 
-TEST_F(ResultFilesTest, ReportsAreReadFromTheRunFiles) {
-    WriteFile("arq.txt", "averages\r\nline 2\n");
-    WriteFile("hext.txt", "external\n");
-    WriteFile("hint.txt", "internal");
-    WriteFile("flux.txt", std::string(5003, 'x') + "\nafter\n");
+// The files of the engine's last completed run, wherever it left them; none before it.
+TEST_F(ResultFilesTest, ReportsAreReadFromTheFilesOfTheLastCompletedRun) {
+    std::filesystem::create_directories("runs/wall");
+    WriteFile("runs/wall/arq.txt", "averages\r\nline 2\n");
+    WriteFile("runs/wall/hext.txt", "external\n");
+    WriteFile("runs/wall/hint.txt", "internal");
+    WriteFile("runs/wall/flux.txt", std::string(5003, 'x') + "\nafter\n");
+    WriteFile("arq.txt", "another run\n");
+    auto engine = CreateEngine(nullptr);
     RecordingMessageSink messages;
-    const auto reports = LoadReports(messages);
+    const RunReports none = LoadReports(*engine, messages);
+    EXPECT_EQ(none.reports[0].title, "Averages");
+    EXPECT_EQ(none.reports[0].text, "");
     EXPECT_TRUE(messages.Messages().empty());
+
+    engine->run.results = "runs/wall";
+    const auto [reports, location] = LoadReports(*engine, messages);
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(location, "Result files in runs/wall");
     EXPECT_EQ(reports[0].title, "Averages");
     EXPECT_EQ(reports[1].title, "Ext. Coef.");
     EXPECT_EQ(reports[2].title, "Int. Coef.");
@@ -97,11 +109,15 @@ TEST_F(ResultFilesTest, MissingReportIsAnnouncedAndLeftEmpty) {
     WriteFile("arq.txt", "averages\n");
     WriteFile("hint.txt", "internal\n");
     WriteFile("flux.txt", "flux\n");
+    auto engine = CreateEngine(nullptr);
+    engine->run.results = "";
     RecordingMessageSink messages;
-    const auto reports = LoadReports(messages);
+    const auto [reports, location] = LoadReports(*engine, messages);
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].text, "File could not be opened");
     EXPECT_EQ(messages.Messages()[0].caption, "Error!");
+    EXPECT_EQ(location, "");
+    EXPECT_EQ(reports[0].text, "averages\n");
     EXPECT_EQ(reports[1].title, "Ext. Coef.");
     EXPECT_EQ(reports[1].text, "");
     EXPECT_EQ(reports[3].text, "flux\n");

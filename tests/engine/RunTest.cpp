@@ -1,15 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "EngineFixtures.h"
 #include "TestSupport.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadFile;
+
+const char* const kResultFiles[] = {"hext.txt", "hint.txt", "flux.txt", "arq.txt", "perfis.txt"};
+
+// Results of an earlier run: each file holds its own name.
+void WritePreviousResults() {
+    for (const char* name : kResultFiles)
+        test::WriteFile(name, name);
+}
+
+void ExpectPreviousResults(const std::string& except = "") {
+    for (const char* name : kResultFiles) {
+        if (name != except) {
+            EXPECT_EQ(ReadFile(name), name);
+        }
+    }
+    for (const std::string& entry : test::DirectoryEntries())
+        EXPECT_FALSE(entry.ends_with(".tmp")) << entry;
+}
 
 int CountLines(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -19,8 +40,10 @@ class EngineRun : public ::testing::Test {
   protected:
     void Prepare(int days, double outsideRh = 0.7) {
         test::WriteConstantClimate("climate.pvh", days, 25.0, outsideRh, 100.0);
-        test::SetUpConstantCase(*engine,
-                                {Layer(material.get(), 5, 0.05), Layer(material.get(), 5, 0.1)},
+        SetUpCase(*engine, days);
+    }
+    void SetUpCase(SimulationEngine& e, int days) {
+        test::SetUpConstantCase(e, {Layer(material.get(), 5, 0.05), Layer(material.get(), 5, 0.1)},
                                 "climate.pvh", days, 22.0, 0.6);
     }
 
@@ -167,6 +190,7 @@ TEST_F(EngineRun, MonthEndsReachTheOwnerExceptTheLastMonth) {
 }
 
 TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {
+    WritePreviousResults();
     Prepare(2);
     SetExternalClimateFile(*engine, "missing.pvh");
     EXPECT_EQ(RunToCompletion(*engine), kExternalClimateUnreadable);
@@ -181,6 +205,7 @@ TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {
     Prepare(2);
     SetDates(*engine, DayHour{5, 3, 0}, DayHour{6, 3, 0});
     EXPECT_EQ(RunToCompletion(*engine), kClimateStartNotFound);
+    ExpectPreviousResults();
 }
 
 TEST_F(EngineRun, HumidityOutsideTheIsothermStopsTheStep) {
@@ -198,11 +223,66 @@ TEST_F(EngineRun, NonFiniteSolutionStopsTheRunInsteadOfWritingNaN) {
     EXPECT_EQ(ReadFile("flux.txt").find("nan"), std::string::npos);
 }
 
-TEST_F(EngineRun, OutputFilesThatCannotBeCreatedFailTheRun) {
+// Any one of the five that cannot be created refuses the run before it changes the others.
+class ResultFileInTheWay : public EngineRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ResultFileInTheWay, RefusesTheRunAndLeavesThePreviousResults) {
+    WritePreviousResults();
+    fs::remove(GetParam());
+    fs::create_directory(GetParam());
     Prepare(2);
-    std::filesystem::create_directory("arq.txt");
     EXPECT_EQ(RunToCompletion(*engine), kOutputFilesFailed);
     EXPECT_STREQ(RunCodeMessage(kOutputFilesFailed).text, "Couldn't open output files");
+    ExpectPreviousResults(GetParam());
+    EXPECT_TRUE(fs::is_directory(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, ResultFileInTheWay, ::testing::ValuesIn(kResultFiles),
+                         [](const auto& info) { return fs::path(info.param).stem().string(); });
+
+// A write that fails, here at the file size limit as on a full disk, fails the run.
+TEST_F(EngineRun, AFailedWriteFailsTheRunAndLeavesThePreviousResults) {
+    WritePreviousResults();
+    Prepare(3);
+    EXPECT_EQ(test::WriteUnderFileSizeLimit(
+                  1024, test::AtLimit::Fail,
+                  [&] { return RunToCompletion(*engine) == kResultsNotWritten; }),
+              test::Outcome::ReportedSuccess);
+    const RunMessage message = RunCodeMessage(kResultsNotWritten);
+    EXPECT_STREQ(message.text, "Couldn't write the result files");
+    EXPECT_STREQ(message.caption, "Error!");
+    ExpectPreviousResults();
+}
+
+// The first run keeps the folder it was given; each run that starts while it is held writes
+// into a folder of its own beside it, named after its case, and says so.
+TEST_F(EngineRun, RunsThatMeetInAFolderEachWriteInOneOfTheirOwn) {
+    Prepare(2);
+    RebuildGrid(*engine);
+    ASSERT_EQ(StartRun(*engine), 0);  // as a paused step-by-step run
+    auto second = CreateEngine(nullptr);
+    auto third = CreateEngine(nullptr);
+    for (SimulationEngine* other : {second.get(), third.get()}) {
+        SetUpCase(*other, 2);
+        SetCaseName(*other, "cases\\wall.sim");
+    }
+    RebuildGrid(*second);
+    ASSERT_EQ(StartRun(*second), 0);
+    ASSERT_EQ(RunToCompletion(*third), 0);
+    EXPECT_EQ(third->run.results, "runs/wall-2");
+    EXPECT_EQ(DescribeRunEnd(*third, 0).text,
+              "Execution sucessfully terminated\nAnother run was in progress in the working "
+              "folder, so the results of this run are in runs/wall-2");
+    EXPECT_FALSE(fs::exists("arq.txt"));
+    EXPECT_FALSE(fs::exists("runs/wall/arq.txt"));
+
+    CloseRun(*engine);
+    CloseRun(*second);
+    ASSERT_EQ(RunToCompletion(*third), 0);
+    EXPECT_EQ(third->run.results, "");
+    EXPECT_EQ(DescribeRunEnd(*third, 0).text, "Execution sucessfully terminated");
+    for (const char* name : kResultFiles)
+        EXPECT_EQ(ReadFile(name), ReadFile(fs::path("runs/wall-2") / name)) << name;
 }
 
 TEST(EngineState, DefaultsGridAndRefusals) {

@@ -86,13 +86,13 @@ int StepRun(SimulationEngine& engine, const StepVisitor& afterStep) {
         if (rc != kStepContinue && rc != kWarmupComplete && rc != kRunComplete)
             break;
         if (!afterStep(engine, recorded)) {
-            AbortRun(engine);
+            CloseRun(engine);
             return 0;
         }
     } while (rc != kRunComplete);
     if (rc == kRunComplete)
-        return EnergySummary(engine);
-    AbortRun(engine);
+        rc = EnergySummary(engine);
+    CloseRun(engine);
     return rc;
 }
 

@@ -6,7 +6,6 @@
 #include <functional>
 #include <initializer_list>
 
-#include "climate/Calendar.h"
 #include "climate/FileReplacement.h"
 #include "engine/SimulationEngine.h"
 
@@ -83,21 +82,17 @@ std::array<int, 13> StepsPerMonth(const HourlyFlows& flows) {
     return steps;
 }
 
-// The engine divides a month's sums by the steps of the whole month, which understates a
-// month the run covers in part; these means are over the steps recorded.
 Period MonthOf(const SimulationEngine& engine, int month, int steps) {
     const RunSummary& s = engine.summary;
     const double stepHours = engine.hourly.StepSeconds() / kSecondsPerHour;
-    const double wholeMonth = DaysInMonth(month) * 24.0 / stepHours;
-    const double scale = wholeMonth / steps;
     const double k = 1.0 / kJoulesPerKilowattHour;
-    return {steps * stepHours,
-            scale * s.meanTemperature[month],
-            100.0 * scale * s.meanTheta[month],
-            k * s.qsPos[month],
-            0.0 - k * s.qsNeg[month],
-            k * s.qlPos[month],
-            0.0 - k * s.qlNeg[month]};
+    return {.hours = steps * stepHours,
+            .temperature = s.meanTemperature[month],
+            .moisture = 100.0 * s.meanTheta[month],
+            .sensibleGain = k * s.qsPos[month],
+            .sensibleLoss = 0.0 - k * s.qsNeg[month],
+            .latentGain = k * s.qlPos[month],
+            .latentLoss = 0.0 - k * s.qlNeg[month]};
 }
 
 void AddToYear(Period& year, const Period& month) {

@@ -19,10 +19,10 @@ struct SimulationEngine;
 bool WriteHourlyFlowsCsv(const std::string& path, const SimulationEngine& engine);
 
 // One row per month the run covered, then a "Year" row: the hours recorded; the element's
-// mean temperature, degC, and moisture content, % vol, over those hours; the sensible and
-// latent heat the room gained and lost through the element in office hours of working days,
-// kWh/m2, losses as positive amounts. The year's means are weighted by hours, its heat
-// amounts are the sums of the months'.
+// mean temperature, degC, and moisture content, % vol, over its thickness and those hours
+// (arq.txt's monthly means); the sensible and latent heat the room gained and lost through
+// the element in office hours of working days, kWh/m2, losses as positive amounts. The
+// year's means are weighted by hours, its heat amounts are the sums of the months'.
 bool WriteMonthlySummaryCsv(const std::string& path, const SimulationEngine& engine);
 
 }  // namespace porvap

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "climate/Calendar.h"
 #include "climate/Psychrometrics.h"
@@ -82,12 +83,26 @@ bool IsDayEnd(const SimulationEngine& engine) {
     return engine.boundary.current.hour >= 23 && engine.boundary.subStepCounter == 0.0f;
 }
 
-void AddNodeSums(SimulationEngine& engine) {
-    RunSummary& s = engine.summary;
-    for (int i = 0; i <= engine.n; ++i) {
-        s.sumTheta += static_cast<float>(engine.thetaNew[i]);
-        s.sumTemperature += static_cast<float>(engine.tNew[i]);
+// Mean over the thickness: each section gives half its width to the node at either end, so
+// a face node weighs half a section and a node between two layers half of each.
+double ThicknessMean(const SimulationEngine& engine, const std::vector<double>& field) {
+    double sum = 0.0, thickness = 0.0;
+    int node = 0;
+    for (const Layer& layer : engine.layers) {
+        const double dx = layer.Spacing();
+        for (int k = 0; k < layer.Sections(); ++k, ++node) {
+            sum += 0.5 * dx * (field[node] + field[node + 1]);
+            thickness += dx;
+        }
     }
+    return sum / thickness;
+}
+
+void AddToMonthMeans(SimulationEngine& engine) {
+    RunSummary& s = engine.summary;
+    s.sumTheta += ThicknessMean(engine, engine.thetaNew);
+    s.sumTemperature += ThicknessMean(engine, engine.tNew);
+    ++s.monthSteps;
 }
 
 // Office hours of working days only: days 1 and 2 of each seven-day cycle are left out.
@@ -110,7 +125,7 @@ int Record(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     RunSummary& s = engine.summary;
     const int month = b.current.month;
-    AddNodeSums(engine);
+    AddToMonthMeans(engine);
     if (IsMonthEnd(engine)) {
         CloseMonthMeans(engine, month);
         if (engine.owner)

@@ -64,7 +64,8 @@ void WriteHeaders(SimulationEngine& engine) {
 
 void ResetAccumulators(SimulationEngine& engine) {
     RunSummary& s = engine.summary;
-    s.sumTheta = s.sumTemperature = 0.0f;
+    s.sumTheta = s.sumTemperature = 0.0;
+    s.monthSteps = 0;
     s.sensiblePos = s.sensibleNeg = s.latentPos = s.latentNeg = 0.0f;
     // An engine kept for the next run must not carry this run's months into a shorter one.
     for (MonthlyArray* month :
@@ -143,11 +144,10 @@ int RoomHeatFlows(SimulationEngine& engine) {
 
 void CloseMonthMeans(SimulationEngine& engine, int month) {
     RunSummary& s = engine.summary;
-    const float divisor = (3600.0f / engine.params.timeStep) * engine.n * 24.0f *
-                          static_cast<float>(DaysInMonth(month));
-    s.meanTheta[month] = s.sumTheta / divisor;
-    s.meanTemperature[month] = s.sumTemperature / divisor;
-    s.sumTheta = s.sumTemperature = 0.0f;
+    s.meanTheta[month] = static_cast<float>(s.sumTheta / s.monthSteps);
+    s.meanTemperature[month] = static_cast<float>(s.sumTemperature / s.monthSteps);
+    s.sumTheta = s.sumTemperature = 0.0;
+    s.monthSteps = 0;
 }
 
 void CloseMonthEnergies(SimulationEngine& engine, int month) {
@@ -264,7 +264,9 @@ AnnualEnergy AnnualEnergies(const SimulationEngine& engine) {
 
 int EnergySummary(SimulationEngine& engine) {
     const int month = engine.boundary.current.month;
-    if (month >= 1 && month <= 12) {
+    // No step since the last close: the run ended on the hour that closed its month, or
+    // recorded nothing at all.
+    if (month >= 1 && month <= 12 && engine.summary.monthSteps > 0) {
         CloseMonthMeans(engine, month);
         CloseMonthEnergies(engine, month);
         const ClimateRecord& now = engine.boundary.current;

@@ -142,8 +142,11 @@ struct Peak {
 
 // Accumulators of the recording pass.
 struct RunSummary {
-    float sumTheta = 0.0f, sumTemperature = 0.0f;
-    MonthlyArray meanTheta{}, meanTemperature{};
+    // Thickness means of the steps recorded since the last month closed, summed:
+    // m3/m3 and degC times steps.
+    double sumTheta = 0.0, sumTemperature = 0.0;
+    int monthSteps = 0;
+    MonthlyArray meanTheta{}, meanTemperature{};  // m3/m3, degC
     float sensiblePos = 0.0f, sensibleNeg = 0.0f, latentPos = 0.0f, latentNeg = 0.0f;  // J/m2
     MonthlyArray qsPos{}, qsNeg{}, qlPos{}, qlNeg{};
     int dayCounter = 1;

@@ -182,11 +182,54 @@ TEST_F(EngineRun, ProfileSnapshotOnTheFourteenthOfJanuary) {
     EXPECT_NE(perfis.find("\nTemp(C) 1/14-14 "), std::string::npos);
 }
 
-TEST_F(EngineRun, MonthEndsReachTheOwnerExceptTheLastMonth) {
-    Prepare(59);
-    SetDates(*engine, DayHour{1, 1, 0}, DayHour{28, 2, 23});
-    ASSERT_EQ(RunToCompletion(*engine), 0);
-    EXPECT_EQ(observer.monthlyMeans, 2);  // January by the driver, February by the summary
+// January closes at its last hour, 31/01-23, by the driver, the last month by the summary.
+// A run ending on 01/02-00 records that hour last and must not close January again from
+// emptied sums; one ending an hour later has a February of one hour.
+TEST_F(EngineRun, EachMonthIsClosedOnce) {
+    const struct {
+        DayHour end;
+        int reports;
+        int lastMonth;
+    } runs[] = {{{1, 2, 0}, 1, 1}, {{1, 2, 1}, 2, 2}, {{28, 2, 23}, 2, 2}};
+    for (const auto& [end, reports, lastMonth] : runs) {
+        Prepare(59);
+        SetDates(*engine, DayHour{1, 1, 0}, end);
+        observer.monthlyMeans = 0;
+        ASSERT_EQ(RunToCompletion(*engine), 0);
+        EXPECT_EQ(observer.monthlyMeans, reports) << end.day << "/" << end.month;
+        const RunSummary& s = engine->summary;
+        for (int m = 1; m <= 2; ++m)
+            EXPECT_EQ(s.meanTemperature[m] > 22.0f, m <= lastMonth) << end.day << " " << m;
+        EXPECT_GT(s.qsPos[1], 0.0f) << end.day;
+    }
+}
+
+// Each node weighs its share of the thickness and each month the steps recorded in it: a
+// wall at one temperature reads that temperature and one with a straight profile the mean
+// of its faces, whatever its sections and however little of the month is run.
+TEST_F(EngineRun, MonthlyMeansAreOverTheThicknessAndTheStepsRecorded) {
+    const Layer whole(material.get(), 1, 0.1);
+    const Layer coarse(material.get(), 5, 0.02);
+    const Layer fine(material.get(), 25, 0.1);
+    const struct {
+        std::vector<Layer> layers;
+        double outside;  // degC, the room at 20
+        DayHour end;
+    } walls[] = {{{whole}, 20.0, {28, 2, 23}},
+                 {{coarse, fine, coarse}, 20.0, {12, 1, 23}},
+                 {{whole, Layer(material.get(), 9, 0.1)}, 30.0, {28, 2, 23}}};
+    for (const auto& [layers, outside, end] : walls) {
+        test::WriteConstantClimate("climate.pvh", 59, outside, 0.6, 0.0);
+        test::SetUpConstantCase(*engine, layers, "climate.pvh", 1, 20.0, 0.6);
+        SetDates(*engine, DayHour{1, 1, 0}, end);
+        SetModelLevel(*engine, 5);
+        ASSERT_EQ(RunToCompletion(*engine), 0);
+        const double faces = 0.5 * (engine->tNew[0] + engine->tNew[engine->n]);
+        for (int m = 1; m <= end.month; ++m) {
+            EXPECT_NEAR(engine->summary.meanTemperature[m], faces, 1e-4) << engine->n << " " << m;
+            EXPECT_FLOAT_EQ(engine->summary.meanTheta[m], 0.03f) << engine->n << " " << m;
+        }
+    }
 }
 
 TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {

@@ -19,6 +19,9 @@ enum RunCode : int {
     kStepByStepAborted = 4,
     kRunAborted = 5,
     kOutputFilesFailed = 6,
+    // A record the run needs is missing, unreadable, out of sequence or out of range; the
+    // run's note names the file, the line and the date reached.
+    kClimateRecordRefused = 7,
 };
 
 int StartRun(SimulationEngine& engine);

@@ -272,6 +272,8 @@ RunMessage RunCodeMessage(int code) {
             return {"Execution aborted by user", "Porvap 2.0"};
         case kOutputFilesFailed:
             return {"Couldn't open output files", "Error!"};
+        case kClimateRecordRefused:
+            return {"Hourly file with missing or invalid data", "Error!"};
         default:
             return {nullptr, nullptr};
     }

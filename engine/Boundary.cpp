@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "climate/Psychrometrics.h"
+#include "engine/Run.h"
 #include "engine/SimulationEngine.h"
 #include "materials/MaterialRecord.h"
 
@@ -29,12 +30,13 @@ struct ClimateSums {
     double externalHumidity = 0.0, internalHumidity = 0.0, irradiance = 0.0;
 };
 
-void AverageHours(SimulationEngine& engine, float hours) {
+int AverageHours(SimulationEngine& engine, float hours) {
     BoundaryState& b = engine.boundary;
     ClimateSums sums;
     for (int k = 1; k <= hours; ++k) {
         engine.params.timeStep = 3600.0f;
-        AdvanceClimate(engine);
+        if (const int advanced = AdvanceClimate(engine); advanced != kStepContinue)
+            return advanced;
         sums.externalTemperature += b.current.temperature;
         sums.internalTemperature += b.internalTemperature;
         sums.externalHumidity += b.current.relativeHumidity;
@@ -48,6 +50,7 @@ void AverageHours(SimulationEngine& engine, float hours) {
     b.current.irradiance = sums.irradiance / hours;
     b.externalTemperature = static_cast<float>(b.current.temperature);
     engine.params.timeStep = hours * 3600.0f;
+    return kStepContinue;
 }
 
 }  // namespace
@@ -55,15 +58,18 @@ void AverageHours(SimulationEngine& engine, float hours) {
 int UpdateBoundaryClimate(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     const float dt = engine.params.timeStep;
+    int advanced = kStepContinue;
     if (dt < 3000.0f) {
-        AdvanceClimate(engine);
+        advanced = AdvanceClimate(engine);
         b.externalTemperature = static_cast<float>(b.current.temperature);
     } else if (dt >= 3600.0f) {
-        AverageHours(engine, engine.params.hoursPerStep);
+        advanced = AverageHours(engine, engine.params.hoursPerStep);
     }
+    if (advanced != kStepContinue)
+        return advanced;
     b.thetaEqExternal = OuterIsotherm(engine).MoistureAt(b.current.relativeHumidity);
     b.thetaEqInternal = InnerIsotherm(engine).MoistureAt(b.internalHumidity);
-    return (b.thetaEqExternal < 0.0 || b.thetaEqInternal < 0.0) ? -1 : 0;
+    return (b.thetaEqExternal < 0.0 || b.thetaEqInternal < 0.0) ? kIsothermFailure : kStepContinue;
 }
 
 void SetClimateIncrements(BoundaryState& b, float stepsPerHour) {
@@ -74,7 +80,7 @@ void SetClimateIncrements(BoundaryState& b, float stepsPerHour) {
     b.incInternalHumidity = (b.nextInternalHumidity - b.internalHumidity) / stepsPerHour;
 }
 
-void AdvanceClimate(SimulationEngine& engine) {
+int AdvanceClimate(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     const float stepsPerHour = 3600.0f / engine.params.timeStep;
     if (b.subStepCounter != stepsPerHour - 1.0f) {
@@ -84,15 +90,15 @@ void AdvanceClimate(SimulationEngine& engine) {
         b.internalHumidity += b.incInternalHumidity;
         b.current.irradiance += b.incIrradiance;
         b.subStepCounter += 1.0f;
-        return;
+        return kStepContinue;
     }
     b.subStepCounter = 0.0f;
     b.current = b.next;
     b.internalTemperature = b.nextInternalTemperature;
     b.internalHumidity = b.nextInternalHumidity;
-    ReadExternalRecord(engine, b.next);
-    ReadInternalRecord(engine, b.nextInternalTemperature, b.nextInternalHumidity, b.next);
+    const int read = ReadNextRecords(engine);
     SetClimateIncrements(b, stepsPerHour);
+    return read;
 }
 
 float RelativeSolarAzimuth(float azimuth, float orientation) {

@@ -13,8 +13,12 @@ struct SurfaceGeometry {
     float reflectance = 0.0f;  // ground reflectance
 };
 
+// The climate of the next step and the equilibrium moisture of both faces: kStepContinue,
+// kIsothermFailure, or kClimateRecordRefused when the hourly files cannot supply a record
+// the run needs.
 int UpdateBoundaryClimate(SimulationEngine& engine);
-void AdvanceClimate(SimulationEngine& engine);
+// One step's climate; kStepContinue or kClimateRecordRefused.
+int AdvanceClimate(SimulationEngine& engine);
 
 struct BoundaryState;
 // Per-step changes that carry the current values to the next hourly record.
@@ -41,10 +45,11 @@ int SurfaceFluxes(SimulationEngine& engine);
 // Air film plus paint, s/m, for a film coefficient h and a paint permeance.
 float SurfaceResistance(float h, float permeance, double surfaceT);
 
-// Climate streams of a run: positioning at the start date and record reading into a slot.
+// Climate streams of a run: positioning at the start date, then the records after it. Every
+// record up to the end date must be readable, within its ranges and the hour after the one
+// before; a refusal answers its run code and leaves the reason in the run's note.
 int OpenClimate(SimulationEngine& engine);
-int ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot);
-int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& humidity,
-                       const ClimateRecord& withExternal);
+// Reads the next external and internal records into the next slot.
+int ReadNextRecords(SimulationEngine& engine);
 
 }  // namespace porvap

@@ -1,17 +1,48 @@
 #include <cstdio>
+#include <string>
 
 #include "climate/Calendar.h"
 #include "climate/ClimateFile.h"
 #include "climate/TextFiles.h"
 #include "engine/Boundary.h"
+#include "engine/Run.h"
 #include "engine/SimulationEngine.h"
 
 namespace porvap {
 
 namespace {
 
-bool IsStartDate(const ClimateRecord& record, const DayHour& start) {
-    return record.month == start.month && record.day == start.day && record.hour == start.hour;
+bool Carries(const ClimateRecord& record, const DayHour& date) {
+    return record.month == date.month && record.day == date.day && record.hour == date.hour;
+}
+
+DayHour DateOf(const ClimateRecord& record) {
+    return {record.day, record.month, record.hour};
+}
+
+DayHour HourAfter(const ClimateRecord& record) {
+    DayHour next{record.day, record.month, record.hour + 1};
+    if (next.hour > 23) {
+        next.hour = 0;
+        ++next.day;
+    }
+    if (next.day > DaysInMonth(next.month)) {
+        next.day = 1;
+        next.month = next.month % 12 + 1;
+    }
+    return next;
+}
+
+std::string DateText(const DayHour& date) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d/%02d-%02d", date.day, date.month, date.hour);
+    return text;
+}
+
+std::string NumberText(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
 void CloseClimate(SimulationEngine& engine) {
@@ -19,12 +50,72 @@ void CloseClimate(SimulationEngine& engine) {
     engine.files.internal.reset();
 }
 
-}  // namespace
+// One of the two hourly files, as its refusals name it.
+struct ClimateSource {
+    const char* kind;
+    const std::string& path;
+    std::FILE* file;
+    int fields;
+};
 
-int ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot) {
+ClimateSource External(const SimulationEngine& engine) {
+    return {"External", engine.params.externalFile, engine.files.external.get(),
+            LayoutFieldCount(engine.params.climateLayout)};
+}
+
+ClimateSource Internal(const SimulationEngine& engine) {
+    return {"Internal", engine.params.internalFile, engine.files.internal.get(),
+            kInternalFieldCount};
+}
+
+std::string LineText(const ClimateSource& source, const ClimateRead& read) {
+    return "Line " + std::to_string(LineAt(source.file, read.offset));
+}
+
+// Why a read did not give the record of the date wanted; record holds what was read. A
+// record read whole without a fault carries another date.
+std::string Problem(const ClimateSource& source, const ClimateRead& read,
+                    const ClimateRecord& record, const DayHour& wanted) {
+    switch (read.fault) {
+        case ReadFault::kEnd:
+            return "The file ends before the record for " + DateText(wanted);
+        case ReadFault::kUnreadable:
+            return LineText(source, read) + " is not a record of " + std::to_string(source.fields) +
+                   " numbers";
+        case ReadFault::kDate:
+            return LineText(source, read) + ": " + DateText(DateOf(record)) +
+                   " is not a date of the year";
+        case ReadFault::kRange: {
+            const ValueRange& range = *read.range;
+            return LineText(source, read) + ": " + range.quantity + " " + NumberText(read.value) +
+                   " is outside " + NumberText(range.low) + "..." + NumberText(range.high) +
+                   (*range.unit ? std::string(" ") + range.unit : std::string());
+        }
+        case ReadFault::kNone:
+            return LineText(source, read) + " holds " + DateText(DateOf(record)) + " instead of " +
+                   DateText(wanted);
+    }
+    return {};
+}
+
+// Notes for the user why the climate stops the run; reached is the last date the run has
+// its climate for, if any.
+int Refuse(SimulationEngine& engine, int code, const ClimateSource& source,
+           const std::string& problem, const ClimateRecord* reached) {
+    std::string& note = engine.run.note;
+    if (!note.empty())
+        note += "\n";
+    note += std::string(source.kind) + " hourly file: " + source.path + "\n" + problem;
+    if (reached)
+        note += "\nDate reached: " + DateText(DateOf(*reached));
+    return code;
+}
+
+ClimateRead ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot) {
     const EngineParameters& p = engine.params;
-    if (ReadExternalFields(engine.files.external.get(), p.climateLayout, slot) != 0)
-        return 1;
+    const ClimateRead read = ReadExternalFields(engine.files.external.get(), p.climateLayout, slot);
+    if (!read)
+        return read;
     if (p.climateLayout == 2 || p.climateLayout == 3) {
         slot.irradiance =
             SurfaceIrradiance(slot, SurfaceGeometry{p.orientation, p.inclination, p.reflectance});
@@ -32,17 +123,18 @@ int ReadExternalRecord(SimulationEngine& engine, ClimateRecord& slot) {
     if (p.climateLayout == 3 && p.externalComputed == 1) {
         engine.params.he = ExternalCoefficient(engine, slot.windSpeed, slot.windDirection);
     }
-    return 0;
+    return read;
 }
 
-int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& humidity,
-                       const ClimateRecord& withExternal) {
+ClimateRead ReadInternalRecord(SimulationEngine& engine, double& temperature, double& humidity,
+                               const ClimateRecord& withExternal) {
     EngineParameters& p = engine.params;
+    ClimateRead read;
     if (p.constantInternal == 1) {
         temperature = p.constantInternalTemperature;
         humidity = p.constantInternalHumidity;
     } else {
-        ReadInternalFields(engine.files.internal.get(), temperature, humidity);
+        read = ReadInternalFields(engine.files.internal.get(), temperature, humidity);
     }
     if (p.internalComputed == 1 && p.internalNatural == 1) {
         p.hi = NaturalInternalCoefficient(engine);
@@ -51,7 +143,57 @@ int ReadInternalRecord(SimulationEngine& engine, double& temperature, double& hu
                          withExternal.month, withExternal.hour, p.hi);
         }
     }
-    return 0;
+    return read;
+}
+
+// Reads both files in step up to the record of the start date. Records before it need only
+// be readable: the run does not use them.
+int FindStart(SimulationEngine& engine) {
+    BoundaryState& b = engine.boundary;
+    const DayHour& start = engine.params.start;
+    for (;;) {
+        const ClimateRead external = ReadExternalRecord(engine, b.current);
+        if (!external && external.fault != ReadFault::kRange) {
+            return Refuse(engine, kClimateStartNotFound, External(engine),
+                          Problem(External(engine), external, b.current, start), nullptr);
+        }
+        const ClimateRead internal =
+            ReadInternalRecord(engine, b.internalTemperature, b.internalHumidity, b.current);
+        const bool atStart = Carries(b.current, start);
+        if (atStart && !external) {
+            return Refuse(engine, kClimateRecordRefused, External(engine),
+                          Problem(External(engine), external, b.current, start), nullptr);
+        }
+        if (!internal && (atStart || internal.fault != ReadFault::kRange)) {
+            return Refuse(engine, kClimateRecordRefused, Internal(engine),
+                          Problem(Internal(engine), internal, b.current, DateOf(b.current)),
+                          nullptr);
+        }
+        if (atStart)
+            return 0;
+    }
+}
+
+}  // namespace
+
+int ReadNextRecords(SimulationEngine& engine) {
+    BoundaryState& b = engine.boundary;
+    const ClimateRead external = ReadExternalRecord(engine, b.next);
+    const ClimateRead internal =
+        ReadInternalRecord(engine, b.nextInternalTemperature, b.nextInternalHumidity, b.next);
+    if (b.recordsToRead == 0)
+        return kStepContinue;
+    --b.recordsToRead;
+    const DayHour wanted = HourAfter(b.current);
+    if (!external || !Carries(b.next, wanted)) {
+        return Refuse(engine, kClimateRecordRefused, External(engine),
+                      Problem(External(engine), external, b.next, wanted), &b.current);
+    }
+    if (!internal) {
+        return Refuse(engine, kClimateRecordRefused, Internal(engine),
+                      Problem(Internal(engine), internal, b.next, wanted), &b.current);
+    }
+    return kStepContinue;
 }
 
 int OpenClimate(SimulationEngine& engine) {
@@ -59,32 +201,29 @@ int OpenClimate(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     engine.files.external = OpenDataFile(p.externalFile);
     if (!engine.files.external)
-        return 1;
+        return kExternalClimateUnreadable;
     if (p.constantInternal != 1) {
         engine.files.internal = OpenDataFile(p.internalFile);
-        if (!engine.files.internal) {
+        if (!engine.files.internal || NoRecordLeft(engine.files.internal.get())) {
             CloseClimate(engine);
-            return 2;
+            return kInternalClimateUnreadable;
         }
     }
-    do {
-        if (ReadExternalRecord(engine, b.current) == 1)
-            break;
-        ReadInternalRecord(engine, b.internalTemperature, b.internalHumidity, b.current);
-    } while (!IsStartDate(b.current, p.start));
-    if (!IsStartDate(b.current, p.start)) {
+    const DayHour& s = p.start;
+    const DayHour& e = p.end;
+    const double steps = CountHourSteps(s.day, s.month, s.hour, e.day, e.month, e.hour);
+    b.recordsToRead = static_cast<int>(steps);
+    int found = FindStart(engine);
+    if (found == 0)
+        found = ReadNextRecords(engine);
+    if (found != 0) {
         CloseClimate(engine);
-        return 3;
+        return found;
     }
-    ReadExternalRecord(engine, b.next);
-    ReadInternalRecord(engine, b.nextInternalTemperature, b.nextInternalHumidity, b.next);
     engine.run.elapsed = 0.0f;
     p.timeStep = p.hoursPerStep * 3600.0f;
     SetClimateIncrements(b, 3600.0f / p.timeStep);
-    const DayHour& s = p.start;
-    const DayHour& e = p.end;
-    engine.run.intervalLength =
-        static_cast<int>(CountHourSteps(s.day, s.month, s.hour, e.day, e.month, e.hour) * 3600.0);
+    engine.run.intervalLength = static_cast<int>(steps * 3600.0);
     return 0;
 }
 

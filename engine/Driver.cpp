@@ -234,8 +234,8 @@ int AdvanceTimeStep(SimulationEngine& engine) {
     engine.thetaOld = engine.thetaNew;
     engine.tIt = engine.tNew;
     engine.thetaIt = engine.thetaNew;
-    if (UpdateBoundaryClimate(engine) < 0)
-        return kIsothermFailure;
+    if (const int climate = UpdateBoundaryClimate(engine); climate != kStepContinue)
+        return climate;
     if (const int iterated = Iterate(engine); iterated != kStepContinue)
         return iterated;
     if (run.pass == 1) {

@@ -20,6 +20,9 @@ enum RunCode : int {
     kRunAborted = 5,
     kOutputFilesFailed = 6,
     kResultsNotWritten = 7,
+    // A record the run needs is missing, unreadable, out of sequence or out of range; the
+    // run's note names the file, the line and the date reached.
+    kClimateRecordRefused = 8,
 };
 
 // Holds the results folder (the output directory, or one of the case's own beside it while

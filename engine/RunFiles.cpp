@@ -316,6 +316,8 @@ RunMessage RunCodeMessage(int code) {
             return {"Couldn't open output files", "Error!"};
         case kResultsNotWritten:
             return {"Couldn't write the result files", "Error!"};
+        case kClimateRecordRefused:
+            return {"Hourly file with missing or invalid data", "Error!"};
         default:
             return {nullptr, nullptr};
     }

@@ -123,6 +123,7 @@ struct BoundaryState {
     double incInternalTemperature = 0.0, incInternalHumidity = 0.0;
     float externalTemperature = 0.0f;  // single-precision copy, degC
     float subStepCounter = 0.0f;
+    int recordsToRead = 0;  // hourly records up to the end date not yet read into the slots
     double thetaEqExternal = 0.0, thetaEqInternal = 0.0;  // m3/m3
     float betaE = 0.0f, betaI = 0.0f;                     // m/s, or 1/R in the iterations
     float re = 0.0f, ri = 0.0f;                           // s/m

@@ -1,10 +1,12 @@
 // The hourly climate readers over a whole file: layout detection, then every external
 // layout and the internal layout read record by record to the end.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "climate/Calendar.h"
 #include "climate/ClimateFile.h"
 #include "climate/ClimateRecord.h"
 #include "climate/TextFiles.h"
@@ -26,6 +28,26 @@ void ReadWholeFile(const std::string& path, ReadOne readOne) {
     }
 }
 
+// A record taken is finite air at a humidity between 0 and 1; a value refused lies outside
+// the range given for it.
+void RequireSound(const ClimateRead& read, double temperature, double humidity) {
+    if (read) {
+        fuzz::Require(std::isfinite(temperature) && humidity >= 0.0 && humidity <= 1.0,
+                      "a record taken holds finite air at a humidity of 0 to 1");
+    }
+    if (read.fault == ReadFault::kRange) {
+        const ValueRange& range = *read.range;
+        fuzz::Require(
+            !(range.low <= read.value && read.value <= range.high) || !std::isfinite(read.value),
+            "a value refused lies outside its range");
+    }
+}
+
+bool IsCalendarHour(const ClimateRecord& record) {
+    return record.day >= 1 && record.day <= DaysInMonth(record.month) && record.hour >= 0 &&
+           record.hour <= 23;
+}
+
 }  // namespace
 }  // namespace porvap
 
@@ -37,13 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int layout : {1, 2, 3}) {
         ReadWholeFile(path, [layout](std::FILE* file) {
             ClimateRecord record;
-            ReadExternalFields(file, layout, record);
+            const ClimateRead read = ReadExternalFields(file, layout, record);
+            RequireSound(read, record.temperature, record.relativeHumidity);
+            fuzz::Require(!read || IsCalendarHour(record), "a record taken is an hour of the year");
         });
     }
     ReadWholeFile(path, [](std::FILE* file) {
         double temperature = 0.0, humidity = 0.0;
-        fuzz::Require(ReadInternalFields(file, temperature, humidity) == 0,
-                      "internal records always answer 0");
+        RequireSound(ReadInternalFields(file, temperature, humidity), temperature, humidity);
     });
     return 0;
 }

@@ -27,7 +27,7 @@ bool ReadGenerated(const std::string& path, std::vector<HourSample>& hours) {
     if (!file)
         return false;
     porvap::ClimateRecord r;
-    while (porvap::ReadExternalFields(file, kLayoutWithWind, r) == 0) {
+    while (porvap::ReadExternalFields(file, kLayoutWithWind, r)) {
         const double horizontalBeam =
             r.altitude > 0.0f ? r.beam * std::sin(r.altitude * kDegree) : 0.0;
         hours.push_back({r.month, r.day, r.hour, r.temperature, r.relativeHumidity,

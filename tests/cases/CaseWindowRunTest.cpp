@@ -347,8 +347,8 @@ TEST_F(CaseRunTest, AMissingClimateFileEndsTheRunWithItsMessage) {
     EXPECT_EQ(Control<QListWidget>(window, "ListBox3")->count(), 4);
 }
 
-// Relative humidity 1.5 lies beyond every isotherm.
-TEST_F(CaseRunTest, AnUnreadableIsothermEndsTheRunWithItsMessage) {
+// Relative humidity 1.5 is no reading of saturated air: the message names the file and line.
+TEST_F(CaseRunTest, HumidityFarAboveSaturationEndsTheRunWithItsMessage) {
     std::string climate;
     for (int day = 1; day <= 3; ++day) {
         for (int hour = 0; hour < 24; ++hour)
@@ -359,8 +359,10 @@ TEST_F(CaseRunTest, AnUnreadableIsothermEndsTheRunWithItsMessage) {
     wall_.externalFile = "BrazilianWeathers/wet.pvh";
     TMDIChild& window = OpenWindow(wall_);
     Click(window, "Button1");
-    EXPECT_EQ(AllShown(),
-              std::vector<std::string>{"Problems with materials isotherms | Porvap 2.0"});
+    EXPECT_EQ(AllShown(), std::vector<std::string>{
+                              "Hourly file with missing or invalid data\nExternal hourly file: "
+                              "BrazilianWeathers/wet.pvh\nLine 1: relative humidity 1.5 is "
+                              "outside 0...1 | Error!"});
     ExpectIdle(window, host_);
 }
 

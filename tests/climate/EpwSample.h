@@ -125,7 +125,7 @@ inline std::vector<ClimateRecord> ReadLayout3(const std::string& path) {
     if (!file)
         return records;
     ClimateRecord record;
-    while (ReadExternalFields(file, 3, record) == 0)
+    while (ReadExternalFields(file, 3, record))
         records.push_back(record);
     std::fclose(file);
     return records;

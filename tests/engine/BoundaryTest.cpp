@@ -97,7 +97,7 @@ TEST(SurfaceIrradiance, AgreesWithTheBundledNorthWallYear) {
     ASSERT_TRUE(layout1 && layout2);
     ClimateRecord wall, sky;
     int compared = 0;
-    while (ReadExternalFields(layout1, 1, wall) == 0 && ReadExternalFields(layout2, 2, sky) == 0) {
+    while (ReadExternalFields(layout1, 1, wall) && ReadExternalFields(layout2, 2, sky)) {
         const double computed = SurfaceIrradiance(sky, SurfaceGeometry{180.0f, 90.0f, 0.2f});
         EXPECT_NEAR(computed, wall.irradiance, 0.01 * wall.irradiance + 1.0)
             << sky.month << "/" << sky.day << " " << sky.hour;

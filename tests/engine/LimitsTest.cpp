@@ -298,11 +298,11 @@ TEST_F(OddTables, UnreadableClimateValuesStopWithAMessage) {
     test::WriteClimate(
         "climate.pvh", 2, [&](int h) { return h == 5 ? nan : 20.0; }, 0.5, 0.0);
     test::SetUpConstantCase(*engine, {Layer(material.get(), 10, 0.1)}, "climate.pvh", 2, 20.0, 0.5);
-    EXPECT_EQ(RunToCompletion(*engine), kNonFiniteSolution);
+    EXPECT_EQ(RunToCompletion(*engine), kClimateRecordRefused);
     EXPECT_TRUE(FiniteResultFiles());
 
     test::WriteConstantClimate("climate.pvh", 2, 20.0, nan, 0.0);
-    EXPECT_EQ(RunToCompletion(*engine), kIsothermFailure);
+    EXPECT_EQ(RunToCompletion(*engine), kClimateRecordRefused);
 }
 
 }  // namespace

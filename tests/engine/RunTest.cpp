@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "EngineFixtures.h"
 #include "TestSupport.h"
@@ -239,20 +241,109 @@ TEST_F(EngineRun, ClimateFailuresAreReportedAndCloseEveryFile) {
     EXPECT_EQ(RunToCompletion(*engine), kExternalClimateUnreadable);
     EXPECT_FALSE(engine->files.arq || engine->files.flux || engine->files.hint);
 
-    Prepare(2);
-    SetConstantInternalConditions(*engine, 0, 0.0, 0.0);
-    SetInternalClimateFile(*engine, "missing.pvh");
-    EXPECT_EQ(RunToCompletion(*engine), kInternalClimateUnreadable);
-    EXPECT_FALSE(engine->files.external);
+    test::WriteFile("empty.pvh", "");
+    test::WriteFile("blank.pvh", " \r\n\n");
+    for (const char* room : {"missing.pvh", "empty.pvh", "blank.pvh", ".", "/dev/null"}) {
+        Prepare(2);
+        SetConstantInternalConditions(*engine, 0, 0.0, 0.0);
+        SetInternalClimateFile(*engine, room);
+        EXPECT_EQ(RunToCompletion(*engine), kInternalClimateUnreadable) << room;
+        EXPECT_FALSE(engine->files.external);
+    }
 
     Prepare(2);
     SetDates(*engine, DayHour{5, 3, 0}, DayHour{6, 3, 0});
     EXPECT_EQ(RunToCompletion(*engine), kClimateStartNotFound);
     ExpectPreviousResults();
+    EXPECT_EQ(engine->run.note,
+              "External hourly file: climate.pvh\nThe file ends before the record for 05/03-00");
 }
 
+using ClimateLines = std::vector<std::string>;
+
+struct ClimateDamage {
+    const char* name;
+    bool room;  // the internal file is damaged, else the external one
+    void (*damage)(ClimateLines& lines);
+    const char* note;  // empty when the run completes
+    DayHour start{1, 1, 0};
+};
+
+// Lines are hours from 01/01-00; line 41 is 02/01-16.
+const ClimateDamage kDamages[] = {
+    {"EndsEarly", false, [](ClimateLines& l) { l.resize(50); },
+     "External hourly file: climate.pvh\nThe file ends before the record for 03/01-02\n"
+     "Date reached: 03/01-01"},
+    {"Garbage", false, [](ClimateLines& l) { l[40] = "\x01\x7f\xff garbage"; },
+     "External hourly file: climate.pvh\nLine 41 is not a record of 6 numbers\n"
+     "Date reached: 02/01-15"},
+    {"OtherLayout", false, [](ClimateLines& l) { l[40] += " 0 0 0"; },
+     "External hourly file: climate.pvh\nLine 41 is not a record of 6 numbers\n"
+     "Date reached: 02/01-15"},
+    {"HourRepeated", false, [](ClimateLines& l) { l.insert(l.begin() + 41, l[40]); },
+     "External hourly file: climate.pvh\nLine 42 holds 02/01-16 instead of 02/01-17\n"
+     "Date reached: 02/01-16"},
+    {"HoursSwapped", false, [](ClimateLines& l) { std::swap(l[40], l[41]); },
+     "External hourly file: climate.pvh\nLine 41 holds 02/01-17 instead of 02/01-16\n"
+     "Date reached: 02/01-15"},
+    {"NoSuchHour", false, [](ClimateLines& l) { l[40].replace(l[40].rfind(' '), 3, " 24"); },
+     "External hourly file: climate.pvh\nLine 41: 02/01-24 is not a date of the year\n"
+     "Date reached: 02/01-15"},
+    {"TooHot", false, [](ClimateLines& l) { l[40].replace(0, 7, "120.000"); },
+     "External hourly file: climate.pvh\nLine 41: air temperature 120 is outside -90...70 degC\n"
+     "Date reached: 02/01-15"},
+    {"TooHumidAtTheStart", false, [](ClimateLines& l) { l[0].replace(8, 6, "1.3000"); },
+     "External hourly file: climate.pvh\nLine 1: relative humidity 1.3 is outside 0...1"},
+    {"RoomEndsEarly", true, [](ClimateLines& l) { l.resize(50); },
+     "Internal hourly file: room.pvh\nThe file ends before the record for 03/01-02\n"
+     "Date reached: 03/01-01"},
+    {"RoomGarbage", true, [](ClimateLines& l) { l[40] = "22.00 n/a"; },
+     "Internal hourly file: room.pvh\nLine 41 is not a record of 2 numbers\n"
+     "Date reached: 02/01-15"},
+    {"PastTheEnd", false, [](ClimateLines& l) { l.push_back("garbage"); }, ""},
+    {"OneHourAtTheLastRecord", false, [](ClimateLines&) {}, "", DayHour{3, 1, 23}},
+    {"TooHotBeforeTheStart", false, [](ClimateLines& l) { l[5].replace(0, 7, "120.000"); }, "",
+     DayHour{2, 1, 0}},
+};
+
+std::string JoinLines(const ClimateLines& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Only the hours from the start to the end date count; any of them missing, unreadable, out
+// of sequence or out of range stops the run with the file, the line and the date reached.
+TEST_F(EngineRun, ClimateThatCannotCarryTheRunStopsIt) {
+    for (const ClimateDamage& row : kDamages) {
+        SCOPED_TRACE(row.name);
+        Prepare(3);
+        ClimateLines external, room(72, "22.00 0.600");
+        std::istringstream text(ReadFile("climate.pvh"));
+        for (std::string line; std::getline(text, line);)
+            external.push_back(line);
+        row.damage(row.room ? room : external);
+        test::WriteFile("climate.pvh", JoinLines(external));
+        test::WriteFile("room.pvh", JoinLines(room));
+        SetConstantInternalConditions(*engine, 0, 0.0, 0.0);
+        SetInternalClimateFile(*engine, "room.pvh");
+        SetDates(*engine, row.start, DayHour{3, 1, 23});
+        const int code = RunToCompletion(*engine);
+        const std::string note = row.note;
+        EXPECT_EQ(code, note.empty() ? 0 : kClimateRecordRefused);
+        EXPECT_EQ(engine->run.note, note);
+        if (!note.empty()) {
+            EXPECT_EQ(DescribeRunEnd(*engine, code).text,
+                      "Hourly file with missing or invalid data\n" + note);
+        }
+    }
+}
+
+// A room humidity beyond the innermost isotherm stops the step.
 TEST_F(EngineRun, HumidityOutsideTheIsothermStopsTheStep) {
-    Prepare(2, 1.3);
+    Prepare(2);
+    SetConstantInternalConditions(*engine, 1, 22.0, 1.3);
     EXPECT_EQ(RunToCompletion(*engine), kIsothermFailure);
     EXPECT_FALSE(engine->files.arq);
 }

@@ -86,7 +86,7 @@ TEST_F(GeneratedData, ClimateFilesHaveTheirLayoutsAndAYearOfRecords) {
         std::FILE* file = std::fopen(path.string().c_str(), "r");
         ClimateRecord record;
         int count = 0, month = 1, day = 1, hour = 0;
-        while (ReadExternalFields(file, layouts[i], record) == 0) {
+        while (ReadExternalFields(file, layouts[i], record)) {
             ASSERT_EQ(record.month, month) << path << " record " << count;
             ASSERT_EQ(record.day, day) << path << " record " << count;
             ASSERT_EQ(record.hour, hour) << path << " record " << count;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "climate/Psychrometrics.h"
+#include "engine/Drainage.h"
 #include "engine/Run.h"
 #include "engine/SimulationEngine.h"
 #include "materials/MaterialRecord.h"
@@ -16,6 +17,14 @@ constexpr float kDegreesToRadians = 0.017453292f;
 constexpr float kFilmMassTransfer = 0.00085f;  // m/s per W/(m2 K)
 constexpr float kVapourGasConstant = 461.52f;  // J/(kg K)
 constexpr float kVapourDensityFactor = 18.0f / 8307.18f;
+
+const MaterialRecord& OuterMaterial(const SimulationEngine& engine) {
+    return *engine.layers.front().Material();
+}
+
+const MaterialRecord& InnerMaterial(const SimulationEngine& engine) {
+    return *engine.layers.back().Material();
+}
 
 const IsothermTable& OuterIsotherm(const SimulationEngine& engine) {
     return *engine.layers.front().Material()->Isotherm();
@@ -161,30 +170,41 @@ struct FaceTerms {
     float t1, t2, t3;
 };
 
-// A face drying towards 0 % air can pass the isotherm's driest row within a step, and a
-// flat isotherm has no row below its value at all; nothing is drier than dry, so such a
-// surface reads as that row. Wetter than the table, or not a number, stays outside it.
-double WithinDryEnd(const IsothermTable& isotherm, double theta) {
-    return theta < isotherm.Y(0) ? isotherm.Y(0) : theta;
+// What the air against a surface reads from the surface's moisture content. A face drying
+// towards 0 % air can pass the isotherm's driest row within a step, and a flat isotherm has
+// no row below its value at all; nothing is drier than dry, so such a surface reads as that
+// row. A face wetter than the wettest row, or filled to what its pores hold, carries liquid
+// water: the air against it is saturated whatever more condenses. Not a number stays
+// outside the table.
+struct SurfaceReading {
+    double theta;  // m3/m3, where the exchange is linearised
+    double phi;    // relative humidity, -1 outside the isotherm
+    double slope;  // d(phi)/d(theta)
+};
+
+SurfaceReading ReadSurface(const MaterialRecord& material, double theta) {
+    const IsothermTable& isotherm = *material.Isotherm();
+    if (theta > isotherm.Y(isotherm.Intervals()) || theta >= HeldWater(material))
+        return {theta, 1.0, 0.0};
+    const double within = theta < isotherm.Y(0) ? isotherm.Y(0) : theta;
+    return {within, isotherm.HumidityAt(within), isotherm.SlopeAt(within)};
 }
 
 // Vapour-density difference between air and surface, linear in the surface unknowns.
-bool FaceVapourTerms(const BoundaryState& b, const IsothermTable& isotherm, double airHumidity,
+bool FaceVapourTerms(const BoundaryState& b, const MaterialRecord& material, double airHumidity,
                      float airT, double iterateTheta, float surfaceT, double thetaEq,
                      FaceTerms& terms) {
-    const double surfaceTheta = WithinDryEnd(isotherm, iterateTheta);
-    const double phiSurface = isotherm.HumidityAt(surfaceTheta);
-    const double slope = isotherm.SlopeAt(surfaceTheta);
-    const double phiEq = isotherm.HumidityAt(thetaEq);
-    if (phiSurface < 0.0 || phiEq < 0.0)
+    const SurfaceReading surface = ReadSurface(material, iterateTheta);
+    const double phiEq = material.Isotherm()->HumidityAt(thetaEq);
+    if (surface.phi < 0.0 || phiEq < 0.0)
         return false;
     const float f = SaturationPressureOverT(surfaceT);
     const float c = kVapourDensityFactor;
     terms.t1 = static_cast<float>(b.linA * airHumidity * c);
-    terms.t2 = static_cast<float>(slope * f * c);
+    terms.t2 = static_cast<float>(surface.slope * f * c);
     terms.t3 = static_cast<float>(
         ((LinearisationError(b, airT) - LinearisationError(b, surfaceT)) * airHumidity +
-         (phiEq - phiSurface - (thetaEq - surfaceTheta) * slope) * f) *
+         (phiEq - surface.phi - (thetaEq - surface.theta) * surface.slope) * f) *
         c);
     return true;
 }
@@ -195,10 +215,10 @@ int VapourBoundaryTerms(SimulationEngine& engine) {
     BoundaryState& b = engine.boundary;
     const int n = engine.n;
     FaceTerms outer{}, inner{};
-    const bool ok = FaceVapourTerms(b, OuterIsotherm(engine), b.current.relativeHumidity,
+    const bool ok = FaceVapourTerms(b, OuterMaterial(engine), b.current.relativeHumidity,
                                     b.externalTemperature, engine.thetaIt[0],
                                     static_cast<float>(engine.tIt[0]), b.thetaEqExternal, outer) &&
-                    FaceVapourTerms(b, InnerIsotherm(engine), b.internalHumidity,
+                    FaceVapourTerms(b, InnerMaterial(engine), b.internalHumidity,
                                     static_cast<float>(b.internalTemperature), engine.thetaIt[n],
                                     static_cast<float>(engine.tIt[n]), b.thetaEqInternal, inner);
     if (!ok)
@@ -228,10 +248,8 @@ int SurfaceFluxes(SimulationEngine& engine) {
     const double rhoE = SaturationDensity(b.externalTemperature) * b.current.relativeHumidity;
     const double rhoI =
         SaturationDensity(static_cast<float>(b.internalTemperature)) * b.internalHumidity;
-    const IsothermTable& outer = OuterIsotherm(engine);
-    const IsothermTable& inner = InnerIsotherm(engine);
-    const double phi0 = outer.HumidityAt(WithinDryEnd(outer, engine.thetaNew[0]));
-    const double phiN = inner.HumidityAt(WithinDryEnd(inner, engine.thetaNew[n]));
+    const double phi0 = ReadSurface(OuterMaterial(engine), engine.thetaNew[0]).phi;
+    const double phiN = ReadSurface(InnerMaterial(engine), engine.thetaNew[n]).phi;
     if (phi0 < 0.0 || phiN < 0.0)
         return -1;
     const double rho0 = SaturationDensity(static_cast<float>(engine.tNew[0])) * phi0;

@@ -36,9 +36,9 @@ float ExternalCoefficient(const SimulationEngine& engine, float windSpeed, float
 float NaturalInternalCoefficient(const SimulationEngine& engine);
 float ForcedInternalCoefficient(float airVelocity);
 
-// Linearised vapour exchange of both faces; -1 when a surface is wetter than its material's
-// isotherm reaches, or the isotherm has no humidity for it. Drier surfaces read as its
-// driest row.
+// Linearised vapour exchange of both faces; -1 when the isotherm has no humidity for a
+// surface or for its air. Drier surfaces read as the driest row; wetter ones, and those
+// filled to what their pores hold, as saturated air.
 int VapourBoundaryTerms(SimulationEngine& engine);
 int SurfaceFluxes(SimulationEngine& engine);
 

@@ -1,12 +1,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "climate/Calendar.h"
 #include "climate/Psychrometrics.h"
 #include "engine/Assembly.h"
 #include "engine/Boundary.h"
+#include "engine/Drainage.h"
 #include "engine/MonthEnd.h"
 #include "engine/Run.h"
 #include "engine/SimulationEngine.h"
@@ -207,6 +209,7 @@ int RestartInterval(SimulationEngine& engine) {
         return run.repositionResult;
     }
     run.pass = 1;
+    run.drainedWater = 0.0;
     // The recording pass is one step short of the interval's steps.
     const float steps = static_cast<float>(run.intervalLength) / engine.params.timeStep;
     engine.hourly.Start(static_cast<std::size_t>(std::max(steps, 0.0f)), engine.params.timeStep);
@@ -226,6 +229,24 @@ void TrackWarmupExtremes(SimulationEngine& engine) {
     run.minT0 = std::min(run.minT0, t);
 }
 
+// Condensate beyond what the pores hold runs off; the recording pass counts it.
+void Drain(SimulationEngine& engine) {
+    if (engine.params.modelLevel == 5)
+        return;
+    const double drained = DrainExcessWater(engine);
+    if (engine.run.pass == 1)
+        engine.run.drainedWater += drained;
+}
+
+void NoteDrainedWater(RunState& run) {
+    if (run.pass != 1 || run.drainedWater <= 0.0)
+        return;
+    char line[96];
+    std::snprintf(line, sizeof line, "Liquid water drained from the element: %.3f kg/m2",
+                  run.drainedWater);
+    run.note += (run.note.empty() ? "" : "\n") + std::string(line);
+}
+
 }  // namespace
 
 int AdvanceTimeStep(SimulationEngine& engine) {
@@ -238,6 +259,7 @@ int AdvanceTimeStep(SimulationEngine& engine) {
         return climate;
     if (const int iterated = Iterate(engine); iterated != kStepContinue)
         return iterated;
+    Drain(engine);
     if (run.pass == 1) {
         if (const int recorded = Record(engine); recorded != kStepContinue)
             return recorded;
@@ -254,8 +276,10 @@ int AdvanceTimeStep(SimulationEngine& engine) {
         TrackWarmupExtremes(engine);
     if (engine.owner)
         engine.owner->Progress(static_cast<float>(run.intervalLength), run.elapsed);
-    if (static_cast<float>(run.intervalLength) < run.elapsed)
+    if (static_cast<float>(run.intervalLength) < run.elapsed) {
+        NoteDrainedWater(run);
         return kRunComplete;
+    }
     return result;
 }
 

@@ -209,7 +209,6 @@ int RestartInterval(SimulationEngine& engine) {
         return run.repositionResult;
     }
     run.pass = 1;
-    run.drainedWater = 0.0;
     // The recording pass is one step short of the interval's steps.
     const float steps = static_cast<float>(run.intervalLength) / engine.params.timeStep;
     engine.hourly.Start(static_cast<std::size_t>(std::max(steps, 0.0f)), engine.params.timeStep);

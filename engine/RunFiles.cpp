@@ -102,6 +102,7 @@ int StartRun(SimulationEngine& engine) {
     run.minT0 = 999.0f;
     run.pass = 0;
     run.note.clear();
+    run.drainedWater = 0.0;
     engine.summary.paint = 1;
     engine.hourly.Clear();
     if (!CreateResultFiles(engine)) {

@@ -170,7 +170,7 @@ struct RunState {
     int iterations = 0;
     float maxChangeT = 0.0f, maxChangeTheta = 0.0f;
     float maxTheta0 = -1.0f, maxT0 = -999.0f, minTheta0 = 100.0f, minT0 = 999.0f;
-    // Liquid water run off the element in the last recording pass, kg/m2.
+    // Liquid water run off the element in the recording pass, kg/m2.
     double drainedWater = 0.0;
     int repositionResult = 0;
     std::string note;  // for the user, after the message of the code the run ended with

@@ -107,6 +107,10 @@ void SyncDirectory(const fs::path& directory) {
 
 }  // namespace
 
+bool MayReplaceFile(const std::string& path) {
+    return MayReplace(Destination(path));
+}
+
 bool ReplaceFile(const std::string& path, const ContentWriter& write) {
     const fs::path destination = Destination(path);
     if (!MayReplace(destination))

@@ -19,4 +19,8 @@ using ContentWriter = std::function<void(std::FILE*)>;
 // stays and the file it names is replaced, as writing in place would have done.
 bool ReplaceFile(const std::string& path, const ContentWriter& write);
 
+// Whether ReplaceFile may replace the file at path: there is none yet, or it is a regular file
+// that may be written. Nothing is opened, so a pipe does not block the question.
+bool MayReplaceFile(const std::string& path);
+
 }  // namespace porvap

@@ -30,13 +30,7 @@ std::string MaterialNameProblem(const std::string& name) {
     if (name.size() > kCatalogNameColumns)
         return "Material name too long: at most " + std::to_string(kCatalogNameColumns) +
                " characters";
-    if (name.find('=') != std::string::npos)
-        return "A material name can't contain \"=\"";
     return {};
-}
-
-bool CatalogFileWritable() {
-    return static_cast<bool>(OpenFile(MaterialCatalog::kCatalogFile, "a"));
 }
 
 }  // namespace porvap

@@ -45,15 +45,16 @@ TEST_F(MainWindowTest, StartsWithTheCatalogTheDirectoriesAndNoRunningSimulation)
 TEST_F(MainWindowTest, StartUpReportsAndLogsAMaterialThatFailsToLoad) {
     std::filesystem::create_directory("Materials");
     std::filesystem::copy(SourcePath("data/Materials/clay_brick.dat"), "Materials/brick.dat");
-    test::WriteFile("materiais.cfg", CatalogLine("Broken wall", "Materials/missing.dat") +
-                                         CatalogLine("Brick", "Materials/brick.dat"));
+    const std::string catalog = CatalogLine("Broken wall", "Materials/missing.dat") +
+                                CatalogLine("Brick", "Materials/brick.dat");
+    test::WriteFile("materiais.cfg", catalog);
     Start();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Material not loaded! Problems with property (DAT) file");
     EXPECT_EQ(prompter.shown[0].caption, "Broken wall");
     EXPECT_EQ(test::ReadFile("erro.log"), "#1\nBroken wall=Materials/missing.dat\n");
     EXPECT_EQ(form->Catalog().Count(), 1);
-    EXPECT_EQ(test::ReadFile("materiais.cfg"), CatalogLine("Brick", "Materials/brick.dat"));
+    EXPECT_EQ(test::ReadFile("materiais.cfg"), catalog);
 }
 
 TEST_F(MainWindowTest, ChildCommandsAreEnabledExactlyWhileAChildWindowIsOpen) {

@@ -1,7 +1,10 @@
 #include "materials/editor/EditorRules.h"
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
+#include "cases/InputText.h"
 #include "climate/TextFiles.h"
 #include "materials/MaterialCatalog.h"
 
@@ -31,6 +34,11 @@ std::string MaterialNameProblem(const std::string& name) {
         return "Material name too long: at most " + std::to_string(kCatalogNameColumns) +
                " characters";
     return {};
+}
+
+bool IsMaterialValue(const std::string& text) {
+    double value = 0.0;
+    return ParseNumber(text, value) && std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 }  // namespace porvap

@@ -14,4 +14,8 @@ std::string CatalogPathFor(const std::string& file, const std::string& firstDire
 // gives a name 40 columns, and a longer name would run into its path.
 std::string MaterialNameProblem(const std::string& name);
 
+// Whether a typed property value can go into a material file: a number by the rule of the
+// typed inputs that stays finite in single precision, in which the file is mostly read back.
+bool IsMaterialValue(const std::string& text);
+
 }  // namespace porvap

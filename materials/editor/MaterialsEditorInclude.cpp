@@ -169,8 +169,7 @@ QLineEdit* TForm2::FirstInvalidValue() const {
     std::vector<QLineEdit*> edits(c_.dryEdits.begin(), c_.dryEdits.end());
     edits.insert(edits.end(), c_.propertyEdits.begin(), c_.propertyEdits.end());
     for (QLineEdit* edit : edits) {
-        double value = 0.0;
-        if (!ParseNumber(edit->text().toStdString(), value))
+        if (!IsMaterialValue(edit->text().toStdString()))
             return edit;
     }
     return nullptr;

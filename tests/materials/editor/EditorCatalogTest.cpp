@@ -119,7 +119,7 @@ TEST_F(EditorCatalogTest, MissingFileOrInvalidValuesStopBeforeAnythingIsWritten)
 
     for (const char* name : {"Edit10", "Edit9", "Edit11"})
         Edit(name)->setText("1");
-    Edit("Edit3")->setText("abc");
+    Edit("Edit3")->setText("1e999");
     Click("Button7");
     EXPECT_EQ(prompts.shown.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists("plaster.dat"));

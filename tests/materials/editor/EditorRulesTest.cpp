@@ -41,5 +41,12 @@ TEST(MaterialNameProblem, NamesMustFitTheNameColumn) {
               "Material name too long: at most 40 characters");
 }
 
+TEST(IsMaterialValue, TakesFiniteNumbersInSinglePrecision) {
+    for (const char* text : {"2050.0", "0", "176e-13", "-3.5", "3e38"})
+        EXPECT_TRUE(IsMaterialValue(text)) << text;
+    for (const char* text : {"", "abc", "...", "nan", "inf", "-inf", "1e999", "4e38", "-1e39"})
+        EXPECT_FALSE(IsMaterialValue(text)) << text;
+}
+
 }  // namespace
 }  // namespace porvap

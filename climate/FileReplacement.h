@@ -23,4 +23,9 @@ bool ReplaceFile(const std::string& path, const ContentWriter& write);
 // that may be written. Nothing is opened, so a pipe does not block the question.
 bool MayReplaceFile(const std::string& path);
 
+// Removes the temporaries that replacements in `directory` left behind when their process
+// died part-way (their names carry the process id). Those of a live process, and every other
+// file, stay.
+void RemoveStaleTemporaries(const std::string& directory);
+
 }  // namespace porvap

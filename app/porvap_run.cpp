@@ -11,6 +11,7 @@
 #include "app/CaseRun.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleMessages.h"
+#include "climate/FileReplacement.h"
 #include "engine/EngineObserver.h"
 #include "engine/Run.h"
 
@@ -114,5 +115,6 @@ int main(int argc, char* argv[]) {
         std::fputs(kHelp, stdout);
         return 0;
     }
+    porvap::RemoveStaleTemporaries(".");
     return line.SingleCase() ? RunSingleCase(line.inputs.front()) : porvap::RunBatchCommand(line);
 }

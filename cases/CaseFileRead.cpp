@@ -31,22 +31,29 @@ class CaseFileReader {
     explicit CaseFileReader(std::FILE* file) : file_(file) {}
 
     // One line without its line end, cut at kMaxCaseLine characters; false at the end of
-    // the file, with the text empty.
-    bool Text(std::string& text) { return ReadTextLine(file_, text, kMaxCaseLine); }
+    // the file, with the text empty. No text ends in a carriage return: written back, it
+    // would read as part of the line end.
+    bool Text(std::string& text) {
+        const bool read = ReadTextLine(file_, text, kMaxCaseLine);
+        while (!text.empty() && text.back() == '\r')
+            text.pop_back();
+        return read;
+    }
 
     void Texts(std::initializer_list<std::string*> texts) {
         for (std::string* text : texts)
             Text(*text);
     }
 
-    // Free-format integers. White space after the last one is skipped, line ends included,
-    // so a text line right after loses its leading blanks and an empty one is passed over.
+    // Free-format integers; the rest of the line after the last one is dropped with its line
+    // end, so the next line is read whole, an empty text line included.
     bool Integers(std::initializer_list<int*> values) {
         for (int* value : values) {
             if (!Integer(*value))
                 return false;
         }
-        SkipWhiteSpace();
+        std::string rest;
+        ReadTextLine(file_, rest, 0);
         return true;
     }
 
@@ -109,11 +116,12 @@ Check ReadElement(CaseFileReader& in, CaseRecord& r) {
 }
 
 Check ReadClimate(CaseFileReader& in, CaseRecord& r) {
-    int mainlyHot = 0;
-    if (!in.Integers({&mainlyHot}) || !IsFlag(mainlyHot))
+    int mainlyHot = -1;
+    const bool bothRead = in.Integers({&mainlyHot, &r.internalFromFile});
+    if (!IsFlag(mainlyHot))
         return 3;
     r.mainlyHot = mainlyHot == 1;
-    if (!in.Integers({&r.internalFromFile}) || !IsFlag(r.internalFromFile))
+    if (!bothRead || !IsFlag(r.internalFromFile))
         return 4;
     in.Texts({&r.internalTemperature, &r.internalHumidity});
     int external = 0;

@@ -12,9 +12,7 @@ class CaseFileWriter {
   public:
     explicit CaseFileWriter(std::FILE* file) : file_(file) {}
 
-    // The whole text, zero bytes included: cut at one, a text right after a numeric line
-    // could come out empty, which the reader passes over, reading every later line out of
-    // place.
+    // The whole text, zero bytes included, so that it reads back as it was.
     void Text(const std::string& text) {
         std::fwrite(text.data(), 1, text.size(), file_);
         std::fputc('\n', file_);

@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -16,6 +19,11 @@ namespace porvap {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A temporary is named kTemporaryPrefix, the writer's process id, '-', a count and
+// kTemporarySuffix.
+constexpr std::string_view kTemporaryPrefix = ".porvap-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
 
 // The file a write in place would have changed: the one a symbolic link names.
 fs::path Destination(const std::string& path) {
@@ -43,9 +51,10 @@ class TemporaryFile {
   public:
     explicit TemporaryFile(const fs::path& destination) {
         static std::atomic<unsigned> count{0};
-        const std::string prefix = ".porvap-" + std::to_string(getpid()) + "-";
+        const std::string prefix = std::string(kTemporaryPrefix) + std::to_string(getpid()) + "-";
         for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
-            path_ = destination.parent_path() / (prefix + std::to_string(count++) + ".tmp");
+            path_ = destination.parent_path() /
+                    (prefix + std::to_string(count++) + std::string(kTemporarySuffix));
             descriptor_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (descriptor_ < 0 && errno != EEXIST)
                 break;
@@ -104,7 +113,48 @@ void SyncDirectory(const fs::path& directory) {
     close(descriptor);
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The writer's process id when name is exactly a temporary's name, otherwise 0.
+pid_t TemporaryWriter(std::string_view name) {
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix))
+        return 0;
+    name.remove_prefix(kTemporaryPrefix.size());
+    name.remove_suffix(kTemporarySuffix.size());
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos || dash > 9 || !AllDigits(name.substr(0, dash)) ||
+        !AllDigits(name.substr(dash + 1))) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(std::string(name.substr(0, dash))));
+}
+
+// A process of another user still counts as alive.
+bool ProcessGone(pid_t pid) {
+    return kill(pid, 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
+
+bool MayReplaceFile(const std::string& path) {
+    return MayReplace(Destination(path));
+}
+
+void RemoveStaleTemporaries(const std::string& directory) {
+    std::error_code error;
+    fs::directory_iterator entry(NativePath(directory), error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const pid_t writer = TemporaryWriter(entry->path().filename().native());
+        std::error_code ignored;
+        if (writer > 0 && ProcessGone(writer) &&
+            entry->symlink_status(ignored).type() == fs::file_type::regular) {
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
 
 bool ReplaceFile(const std::string& path, const ContentWriter& write) {
     const fs::path destination = Destination(path);

@@ -48,4 +48,13 @@ class StagedReplacement {
 // close succeeded.
 bool CloseOnDisk(FileHandle& file);
 
+// Whether ReplaceFile may replace the file at path: there is none yet, or it is a regular file
+// that may be written. Nothing is opened, so a pipe does not block the question.
+bool MayReplaceFile(const std::string& path);
+
+// Removes the temporaries that replacements in `directory` left behind when their process
+// died part-way (their names carry the process id). Those of a live process, and every other
+// file, stay.
+void RemoveStaleTemporaries(const std::string& directory);
+
 }  // namespace porvap

@@ -29,12 +29,9 @@ inline FileHandle OpenFile(const std::string& path, const char* mode) {
     return FileHandle(std::fopen(NativePath(path).c_str(), mode));
 }
 
-// Opens a data file for reading; anything but a regular file is refused. A path in a data
-// file or a dialog may name a directory (reads fail at once and loops never end), a pipe
-// (opening it waits for a writer) or a device (/dev/zero never ends a line). The open does
-// not block, so a pipe is refused rather than waited on.
-inline FileHandle OpenDataFile(const std::string& path) {
-    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+// Takes over an open descriptor when it is a regular file, in blocking mode again; closes it
+// otherwise.
+inline FileHandle AdoptRegularFile(int fd, const char* mode) {
     if (fd < 0)
         return nullptr;
     struct stat status {};
@@ -43,10 +40,26 @@ inline FileHandle OpenDataFile(const std::string& path) {
         ::close(fd);
         return nullptr;
     }
-    FileHandle file(fdopen(fd, "r"));
+    FileHandle file(fdopen(fd, mode));
     if (!file)
         ::close(fd);
     return file;
+}
+
+// Opens a data file for reading; anything but a regular file is refused. A path in a data
+// file or a dialog may name a directory (reads fail at once and loops never end), a pipe
+// (opening it waits for a writer) or a device (/dev/zero never ends a line). The open does
+// not block, so a pipe is refused rather than waited on.
+inline FileHandle OpenDataFile(const std::string& path) {
+    return AdoptRegularFile(::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC),
+                            "r");
+}
+
+// Opens a file for appending, created when missing; as for reading, anything but a regular
+// file is refused without waiting for a reader of a pipe.
+inline FileHandle OpenAppendFile(const std::string& path) {
+    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC;
+    return AdoptRegularFile(::open(NativePath(path).c_str(), flags, 0666), "a");
 }
 
 // Closes a file that was written to: true only when every write and the close succeeded,

@@ -1,5 +1,5 @@
 // The case file reader on arbitrary contents; a case it accepts must be written back in a
-// form it accepts again.
+// form that reads as the same case.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,5 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(WriteCaseFile(again, record) == 0, "an accepted case is written");
     CaseRecord reread;
     fuzz::Require(ReadCaseFile(again, reread, message) == 0, "a written case reads back");
+    fuzz::Require(reread == record, "a written case reads back unchanged");
     return 0;
 }

@@ -1,8 +1,11 @@
 // The catalog reader on arbitrary "materiais.cfg" contents. Entries naming "m.dat" reach a
-// small valid material file; entries that fail are logged and rewrite the catalog file.
+// small valid material file; entries that fail are logged. Loading leaves the catalog file
+// alone, and a rewrite without changes gives it back byte for byte.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "fuzz/FuzzSupport.h"
@@ -19,6 +22,12 @@ std::string SmallMaterialFile() {
     return text + "#Isotherms\n2 0.6\n0 0 1\n0.6 0.1 2\n1.2 0.3 3\n";
 }
 
+std::string CatalogFileText() {
+    std::ostringstream text;
+    text << std::ifstream(MaterialCatalog::kCatalogFile, std::ios::binary).rdbuf();
+    return text.str();
+}
+
 }  // namespace
 }  // namespace porvap
 
@@ -27,10 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string material = fuzz::WriteScratchFile("m.dat", SmallMaterialFile());
     const fuzz::InScratchDirectory here;
     fuzz::WriteInput(MaterialCatalog::kCatalogFile, data, size);
+    const std::string input(reinterpret_cast<const char*>(data), size);
     std::remove(MaterialCatalog::kErrorLog);
     MaterialCatalog catalog;
     RecordingMessageSink messages;
     catalog.LoadCatalog(messages);
     fuzz::Require(catalog.Count() == catalog.EntryCount(), "every loaded record has its entry");
+    fuzz::Require(CatalogFileText() == input, "loading leaves the catalog file alone");
+    fuzz::Require(catalog.SaveCatalog(), "the catalog file can be rewritten");
+    fuzz::Require(CatalogFileText() == input, "a rewrite without changes keeps every byte");
     return 0;
 }

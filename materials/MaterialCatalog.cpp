@@ -1,53 +1,77 @@
 #include "materials/MaterialCatalog.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "climate/FileReplacement.h"
 #include "climate/TextFiles.h"
 #include "materials/MaterialFile.h"
+#include "materials/MaterialNames.h"
 #include "shell/Messages.h"
 
 namespace porvap {
 namespace {
 
 constexpr const char* kNotLoadedMessage = "Material not loaded! Problems with property (DAT) file";
+constexpr const char* kRepeatedNameMessage =
+    "Material not loaded! Another material has the same name";
+constexpr const char* kUnreadableMessage = "Couldn't read materiais.cfg";
+constexpr const char* kNoticeCaption = "Porvap 2.0";
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
+// A name field and the rest of the line it ends in: the text as read, and the name and
+// path taken from it.
+struct CatalogPiece {
+    std::string text;
+    std::string name;
+    std::string path;
+};
+
+// The name field is read as a fixed block of columns, so a line whose field is short lends
+// characters of its path, or of the next line, to the name; the field ends at a zero byte.
+// The path is the rest of the line as ReadTextLine gives it. False when fewer bytes than a
+// field are left.
+bool NextPiece(const std::string& file, std::size_t& at, CatalogPiece& piece) {
+    if (file.size() - at < kCatalogNameColumns)
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[i]);
-        if (std::tolower(ca) != std::tolower(cb))
-            return false;
-    }
+    const std::string field = file.substr(at, kCatalogNameColumns);
+    piece.name = field.substr(0, field.find('\0'));
+    const auto last = piece.name.find_last_not_of(' ');
+    piece.name.erase(last == std::string::npos ? 0 : last + 1);
+
+    const std::size_t pathStart = at + kCatalogNameColumns;
+    const std::size_t lineFeed = std::min(file.find('\n', pathStart), file.size());
+    std::string path = file.substr(pathStart, lineFeed - pathStart);
+    if (!path.empty() && path.back() == '\r')
+        path.pop_back();
+    piece.path = path.substr(0, kMaxLineLength);
+    const std::size_t end = std::min(lineFeed + 1, file.size());
+    piece.text = file.substr(at, end - at);
+    at = end;
     return true;
 }
 
-// The name field is read as a fixed block of columns, so a line whose field is short
-// lends characters of its path, or of the next line, to the name. Returns false at the
-// end of the file.
-bool ReadNameField(std::FILE* file, std::string& name) {
-    char field[kCatalogNameColumns + 1] = {};
-    std::fread(field, 1, kCatalogNameColumns, file);
-    if (std::feof(file))
-        return false;
-    name.assign(field, std::strlen(field));
-    const auto last = name.find_last_not_of(' ');
-    name.erase(last == std::string::npos ? 0 : last + 1);
-    return true;
+bool ReadAll(std::FILE* file, std::string& text) {
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, count);
+    return !std::ferror(file);
 }
 
-// Returns whether the failure made it into the log.
-bool LogFailure(const std::string& name, const std::string& path) {
-    FileHandle log = OpenFile(MaterialCatalog::kErrorLog, "a");
+// A dangling symbolic link counts as missing: the editor's first change creates the file.
+bool CatalogFileExists() {
+    std::error_code error;
+    return std::filesystem::exists(MaterialCatalog::kCatalogFile, error) || error;
+}
+
+void LogFailure(const std::string& name, const std::string& path) {
+    FileHandle log = OpenAppendFile(MaterialCatalog::kErrorLog);
     if (!log)
-        return false;
+        return;
     std::fprintf(log.get(), "#%d\n", 1);
     std::fprintf(log.get(), "%s=%s\n", name.c_str(), path.c_str());
-    return true;
 }
 
 }  // namespace
@@ -59,51 +83,83 @@ std::string CatalogLine(const std::string& name, const std::string& path) {
     return line + path + '\n';
 }
 
-// A failure that could not be logged leaves the catalog file as it was.
 void MaterialCatalog::LoadCatalog(MessageSink& messages) {
-    bool failureLogged = false;
-    if (const FileHandle file = OpenDataFile(kCatalogFile)) {
-        std::string name;
-        std::string path;
-        while (ReadNameField(file.get(), name)) {
-            ReadTextLine(file.get(), path);
-            if (LoadMaterialFile(*this, path)) {
-                AppendEntry(name, path);
-                continue;
-            }
-            messages.Show(kNotLoadedMessage, name);
-            failureLogged = LogFailure(name, path) || failureLogged;
-        }
+    fileUnread_ = false;
+    std::string text;
+    const FileHandle file = OpenDataFile(kCatalogFile);
+    if (file && ReadAll(file.get(), text)) {
+        LoadLines(text, messages);
+    } else if (file || CatalogFileExists()) {
+        fileUnread_ = true;
+        messages.Show(kUnreadableMessage, kNoticeCaption);
     }
-    if (failureLogged)
-        SaveCatalog();
     BuildMaterialNames();
 }
 
-// Paths are found by name, so entries whose names differ only in case all get the path
-// of the first of them.
-bool MaterialCatalog::SaveCatalog() const {
-    return ReplaceFile(kCatalogFile, [this](std::FILE* file) {
-        for (int k = 0; k < EntryCount(); ++k) {
-            const std::string name = EntryName(k);
-            std::fputs(CatalogLine(name, Path(FindMaterialByName(name))).c_str(), file);
+void MaterialCatalog::LoadLines(const std::string& text, MessageSink& messages) {
+    std::size_t at = 0;
+    CatalogPiece piece;
+    while (NextPiece(text, at, piece)) {
+        FileLine line{nextPlace_++, piece.text};
+        const bool repeated = FindMaterialByName(piece.name) >= 0;
+        if (!repeated && LoadMaterialFile(*this, piece.path)) {
+            listed_.push_back({{piece.name, piece.path}, std::move(line)});
+            continue;
         }
-    });
+        messages.Show(repeated ? kRepeatedNameMessage : kNotLoadedMessage, piece.name);
+        if (!repeated)
+            LogFailure(piece.name, piece.path);
+        leftOut_.push_back({piece.name, std::move(line)});
+    }
+    tail_ = text.substr(at);
+}
+
+bool MaterialCatalog::SaveCatalog() const {
+    if (fileUnread_)
+        return false;
+    std::vector<const FileLine*> lines;
+    for (const Listed& listed : listed_)
+        lines.push_back(&listed.line);
+    for (const LeftOut& leftOut : leftOut_)
+        lines.push_back(&leftOut.line);
+    std::sort(lines.begin(), lines.end(),
+              [](const FileLine* a, const FileLine* b) { return a->place < b->place; });
+    std::string text;
+    for (const FileLine* line : lines) {
+        if (!text.empty() && text.back() != '\n')
+            text += '\n';
+        text += line->text;
+    }
+    text += tail_;
+    return ReplaceFile(
+        kCatalogFile, [&text](std::FILE* file) { std::fwrite(text.data(), 1, text.size(), file); });
+}
+
+bool MaterialCatalog::CatalogFileWritable() const {
+    return !fileUnread_ && MayReplaceFile(kCatalogFile);
 }
 
 void MaterialCatalog::BuildMaterialNames() {
     namesText_.clear();
-    for (int k = 0; k < EntryCount(); ++k) {
-        namesText_ += EntryName(k) + '\n';
-    }
+    for (const Listed& listed : listed_)
+        namesText_ += listed.entry.name + '\n';
 }
 
 int MaterialCatalog::FindMaterialByName(const std::string& name) const {
     for (int k = 0; k < EntryCount(); ++k) {
-        if (EqualIgnoringCase(EntryName(k), name))
+        if (SameMaterialName(listed_[k].entry.name, name))
             return k;
     }
     return -1;
+}
+
+void MaterialCatalog::RemoveMaterialNamed(const std::string& name) {
+    if (const int k = FindMaterialByName(name); k >= 0) {
+        RemoveEntryAt(k);
+        RemoveMaterialAt(k);
+    }
+    std::erase_if(leftOut_,
+                  [&name](const LeftOut& line) { return SameMaterialName(line.name, name); });
 }
 
 void MaterialCatalog::RemoveMaterialAt(int k) {
@@ -113,7 +169,11 @@ void MaterialCatalog::RemoveMaterialAt(int k) {
 }
 
 void MaterialCatalog::FreeAllMaterials() {
-    entries_.clear();
+    listed_.clear();
+    leftOut_.clear();
+    tail_.clear();
+    nextPlace_ = 0;
+    fileUnread_ = false;
     records_.clear();
     namesText_.clear();
 }
@@ -123,31 +183,31 @@ void MaterialCatalog::AppendRecord(std::unique_ptr<MaterialRecord> record) {
 }
 
 void MaterialCatalog::AppendEntry(const std::string& name, const std::string& path) {
-    entries_.push_back(name + '=' + path);
+    listed_.push_back({{name, path}, {nextPlace_++, CatalogLine(name, path)}});
 }
 
 void MaterialCatalog::RemoveEntryAt(int k) {
     if (HasEntry(k))
-        entries_.erase(entries_.begin() + k);
+        listed_.erase(listed_.begin() + k);
 }
 
 const MaterialRecord* MaterialCatalog::Record(int k) const {
     return (k >= 0 && k < Count()) ? records_[k].get() : nullptr;
 }
 
-std::string MaterialCatalog::Entry(int k) const {
-    return HasEntry(k) ? entries_[k] : std::string();
-}
-
 std::string MaterialCatalog::EntryName(int k) const {
-    const std::string entry = Entry(k);
-    return entry.substr(0, entry.find('='));
+    return HasEntry(k) ? listed_[k].entry.name : std::string();
 }
 
 std::string MaterialCatalog::Path(int k) const {
-    const std::string entry = Entry(k);
-    const auto separator = entry.find('=');
-    return separator == std::string::npos ? std::string() : entry.substr(separator + 1);
+    return HasEntry(k) ? listed_[k].entry.path : std::string();
+}
+
+std::vector<CatalogEntry> MaterialCatalog::Entries() const {
+    std::vector<CatalogEntry> entries;
+    for (const Listed& listed : listed_)
+        entries.push_back(listed.entry);
+    return entries;
 }
 
 }  // namespace porvap

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "cases/CaseWindow.h"
+#include "climate/FileReplacement.h"
 #include "climate/PsychroChartWindow.h"
 #include "materials/editor/MaterialsEditor.h"
 #include "shell/AboutBox.h"
@@ -62,6 +63,7 @@ void TMainForm::FormCreate() {
     connect(area_, &QMdiArea::subWindowActivated, this, &TMainForm::UpdateMenuItems);
     area_->SetChildRemovedHandler([this] { UpdateMenuItems(); });
     UpdateMenuItems();
+    RemoveStaleTemporaries(".");
     catalog_.LoadCatalog(prompter_);
 }
 

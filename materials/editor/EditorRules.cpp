@@ -1,7 +1,10 @@
 #include "materials/editor/EditorRules.h"
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
+#include "cases/InputText.h"
 #include "climate/TextFiles.h"
 #include "materials/MaterialCatalog.h"
 
@@ -30,13 +33,12 @@ std::string MaterialNameProblem(const std::string& name) {
     if (name.size() > kCatalogNameColumns)
         return "Material name too long: at most " + std::to_string(kCatalogNameColumns) +
                " characters";
-    if (name.find('=') != std::string::npos)
-        return "A material name can't contain \"=\"";
     return {};
 }
 
-bool CatalogFileWritable() {
-    return static_cast<bool>(OpenFile(MaterialCatalog::kCatalogFile, "a"));
+bool IsMaterialValue(const std::string& text) {
+    double value = 0.0;
+    return ParseNumber(text, value) && std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 }  // namespace porvap

@@ -11,10 +11,11 @@ namespace porvap {
 std::string CatalogPathFor(const std::string& file, const std::string& firstDirectory);
 
 // Why the catalog could not keep `name` as typed, or empty when it can: the catalog file
-// gives a name 40 columns and the catalog list ends a name at its first '='.
+// gives a name 40 columns, and a longer name would run into its path.
 std::string MaterialNameProblem(const std::string& name);
 
-// Whether the catalog file can take a change (it is opened for appending, as changes are).
-bool CatalogFileWritable();
+// Whether a typed property value can go into a material file: a number by the rule of the
+// typed inputs that stays finite in single precision, in which the file is mostly read back.
+bool IsMaterialValue(const std::string& text);
 
 }  // namespace porvap

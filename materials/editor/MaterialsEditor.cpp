@@ -14,7 +14,6 @@
 
 #include "materials/MaterialCatalog.h"
 #include "materials/editor/EditorMessages.h"
-#include "materials/editor/EditorRules.h"
 #include "shell/RunningSimulations.h"
 #include "ui/Prompter.h"
 
@@ -139,12 +138,11 @@ void TForm2::Button4Click() {
     const int k = catalog_.FindMaterialByName(BoxName());
     if (k < 0)
         return;
-    if (!CatalogFileWritable()) {
+    if (!catalog_.CatalogFileWritable()) {
         prompts_.Show(kCatalogNotWritten, kErrorCaption);
         return;
     }
-    catalog_.RemoveEntryAt(k);
-    catalog_.RemoveMaterialAt(k);
+    catalog_.RemoveMaterialNamed(catalog_.EntryName(k));
     SaveChanges();
     c_.materialBox->setCurrentIndex(std::min(position, c_.materialBox->count() - 1));
     if (c_.materialBox->currentIndex() < 0)

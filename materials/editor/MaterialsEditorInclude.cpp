@@ -145,7 +145,7 @@ bool TForm2::WriteConstantProperties(const std::string& name, const std::string&
         invalid->setFocus();
         return false;
     }
-    if (OpenFile(file, "r") && !prompts_.AskYesNo(kOverwrite, kNoticeCaption))
+    if (OpenDataFile(file) && !prompts_.AskYesNo(kOverwrite, kNoticeCaption))
         return false;
     ConstantMaterialTexts texts;
     texts.name = name;
@@ -169,8 +169,7 @@ QLineEdit* TForm2::FirstInvalidValue() const {
     std::vector<QLineEdit*> edits(c_.dryEdits.begin(), c_.dryEdits.end());
     edits.insert(edits.end(), c_.propertyEdits.begin(), c_.propertyEdits.end());
     for (QLineEdit* edit : edits) {
-        double value = 0.0;
-        if (!ParseNumber(edit->text().toStdString(), value))
+        if (!IsMaterialValue(edit->text().toStdString()))
             return edit;
     }
     return nullptr;
@@ -179,16 +178,13 @@ QLineEdit* TForm2::FirstInvalidValue() const {
 // The new file is loaded before the material it replaces is dropped, so a file that fails
 // leaves the catalog, and the catalog file, exactly as they were.
 void TForm2::IncludeMaterial(const std::string& name, const std::string& file) {
-    if (!CatalogFileWritable()) {
+    if (!catalog_.CatalogFileWritable()) {
         prompts_.Show(kCatalogNotWritten, kErrorCaption);
         return;
     }
     const std::string path = CatalogPathFor(file, directories_.FirstDirectory());
     if (LoadMaterialFile(catalog_, path)) {
-        if (const int old = catalog_.FindMaterialByName(name); old >= 0) {
-            catalog_.RemoveEntryAt(old);
-            catalog_.RemoveMaterialAt(old);
-        }
+        catalog_.RemoveMaterialNamed(name);
         catalog_.AppendEntry(name, path);
         SaveChanges();
     } else {

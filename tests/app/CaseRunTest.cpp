@@ -10,9 +10,11 @@
 #include "TestSupport.h"
 #include "app/CaseRun.h"
 #include "cases/CaseFile.h"
+#include "climate/FileReplacement.h"
 #include "engine/ResultFolder.h"
 #include "engine/Run.h"
 #include "shell/Messages.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap {
 namespace {
@@ -111,10 +113,19 @@ TEST_F(BundledCase, RunFailuresCarryTheirCode) {
     EXPECT_EQ(RunCase("nowhere.sim", messages, nullptr).code, kInternalClimateUnreadable);
 }
 
-// The command itself: exit status and the completion message.
+// The command itself: exit status and the completion message. It starts by removing what
+// a program killed while replacing a file left.
 TEST_F(BundledCase, CommandExitsZeroOnlyForACompletedRun) {
+    const auto killedReplacing = [] {
+        return ReplaceFile("notes.txt", [](std::FILE* file) { std::fputs("notes", file); });
+    };
+    ASSERT_EQ(test::WriteUnderFileSizeLimit(1, test::AtLimit::Kill, killedReplacing),
+              test::Outcome::Killed);
     const std::string command = std::string("\"") + PORVAP_RUN + "\" ";
     EXPECT_EQ(std::system((command + "cases/wall-level5.sim > out.txt 2> err.txt").c_str()), 0);
+    const auto entries = test::DirectoryEntries();
+    EXPECT_TRUE(std::none_of(entries.begin(), entries.end(),
+                             [](const std::string& name) { return name.starts_with(".porvap-"); }));
     EXPECT_EQ(test::ReadFile("out.txt"), "Execution sucessfully terminated\n");
     EXPECT_EQ(test::ReadFile("err.txt"), "");
     EXPECT_NE(std::system((command + "missing.sim > out.txt 2> err.txt").c_str()), 0);

@@ -153,6 +153,38 @@ TEST_F(FileReplacement, SigkillPartWayLeavesTheOldFileAndAPartialTemporary) {
     EXPECT_EQ(test::ReadFile(*entries.begin()), kNew.substr(0, 10000));
     ASSERT_TRUE(WriteNew("data.txt"));
     EXPECT_EQ(test::ReadFile("data.txt"), kNew);
+
+    RemoveStaleTemporaries(".");
+    EXPECT_EQ(test::DirectoryEntries(), std::set<std::string>{"data.txt"});
+}
+
+// Only exact temporary names of writers that have ended: the temporary of a live writer,
+// names that only look alike, and a directory or a link under a temporary's name stay.
+TEST_F(FileReplacement, LeftoverTemporariesOfEndedWritersAreRemoved) {
+    const std::string ended = std::to_string(test::EndedProcessId());
+    const std::string live = std::to_string(getpid());
+    const std::set<std::string> staying = {
+        "data.txt",
+        ".porvap-" + live + "-3.tmp",
+        "porvap-" + ended + "-0.tmp",
+        ".porvap-" + ended + "-0.tmp.bak",
+        ".porvap-" + ended + ".tmp",
+        ".porvap-" + ended + "-x.tmp",
+        ".porvap--0.tmp",
+        ".porvap-" + ended + "-1.tmp",  // a directory
+        ".porvap-" + ended + "-2.tmp",  // a link
+    };
+    for (const std::string& name : staying)
+        test::WriteFile(name, "x");
+    fs::remove(".porvap-" + ended + "-1.tmp");
+    fs::create_directory(".porvap-" + ended + "-1.tmp");
+    fs::remove(".porvap-" + ended + "-2.tmp");
+    fs::create_symlink("data.txt", ".porvap-" + ended + "-2.tmp");
+    test::WriteFile(".porvap-" + ended + "-0.tmp", "partial");
+    test::WriteFile(".porvap-" + ended + "-12.tmp", "partial");
+
+    RemoveStaleTemporaries(".");
+    EXPECT_EQ(test::DirectoryEntries(), staying);
 }
 
 }  // namespace

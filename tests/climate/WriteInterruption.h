@@ -42,6 +42,15 @@ inline Outcome WriteUnderFileSizeLimit(rlim_t limitBytes, AtLimit atLimit,
     return Outcome::Other;
 }
 
+// The id of a process that has ended (and been waited for).
+inline pid_t EndedProcessId() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
 inline std::set<std::string> DirectoryEntries(const std::filesystem::path& directory = ".") {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(directory))

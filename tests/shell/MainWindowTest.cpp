@@ -8,6 +8,8 @@
 
 #include "MainWindowFixture.h"
 #include "cases/CaseWindow.h"
+#include "climate/FileReplacement.h"
+#include "tests/climate/WriteInterruption.h"
 
 namespace porvap::test {
 namespace {
@@ -42,18 +44,27 @@ TEST_F(MainWindowTest, StartsWithTheCatalogTheDirectoriesAndNoRunningSimulation)
     EXPECT_TRUE(prompter.shown.empty()) << Shown(0);
 }
 
+// The catalog file stays as it is; what a program killed while replacing a file left goes.
 TEST_F(MainWindowTest, StartUpReportsAndLogsAMaterialThatFailsToLoad) {
     std::filesystem::create_directory("Materials");
     std::filesystem::copy(SourcePath("data/Materials/clay_brick.dat"), "Materials/brick.dat");
-    test::WriteFile("materiais.cfg", CatalogLine("Broken wall", "Materials/missing.dat") +
-                                         CatalogLine("Brick", "Materials/brick.dat"));
+    const std::string catalog = CatalogLine("Broken wall", "Materials/missing.dat") +
+                                CatalogLine("Brick", "Materials/brick.dat");
+    test::WriteFile("materiais.cfg", catalog);
+    const auto killedReplacing = [] {
+        return ReplaceFile("notes.txt", [](std::FILE* file) { std::fputs("notes", file); });
+    };
+    ASSERT_EQ(test::WriteUnderFileSizeLimit(1, test::AtLimit::Kill, killedReplacing),
+              test::Outcome::Killed);
     Start();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Material not loaded! Problems with property (DAT) file");
     EXPECT_EQ(prompter.shown[0].caption, "Broken wall");
     EXPECT_EQ(test::ReadFile("erro.log"), "#1\nBroken wall=Materials/missing.dat\n");
     EXPECT_EQ(form->Catalog().Count(), 1);
-    EXPECT_EQ(test::ReadFile("materiais.cfg"), CatalogLine("Brick", "Materials/brick.dat"));
+    EXPECT_EQ(test::ReadFile("materiais.cfg"), catalog);
+    EXPECT_EQ(test::DirectoryEntries(),
+              (std::set<std::string>{"Materials", "erro.log", "materiais.cfg"}));
 }
 
 TEST_F(MainWindowTest, ChildCommandsAreEnabledExactlyWhileAChildWindowIsOpen) {

@@ -22,7 +22,7 @@ TEST_F(EditorCatalogTest, IncludesAFileOfTheFirstDirectoryByItsBareName) {
     Click("Button7");
 
     EXPECT_TRUE(prompts.shown.empty()) << Messages();
-    EXPECT_EQ(catalog.Entries().back(), "Lime=lime.dat");
+    EXPECT_EQ(catalog.Entries().back(), (CatalogEntry{"Lime", "lime.dat"}));
     EXPECT_EQ(catalog.Record(catalog.Count() - 1)->DryDensity(), 1600.0f);
     EXPECT_EQ(CatalogFile(), before + CatalogLine("Lime", "lime.dat"));
     EXPECT_EQ(Items(), QStringList({"Brick", "Lime", "Mortar", "Stone"}));
@@ -43,7 +43,20 @@ TEST_F(EditorCatalogTest, KeepsTheFullPathOfAFileElsewhere) {
     Click("Button3");
     Edit("Edit1")->setText(QString::fromStdString(Absolute("other/lime.dat")));
     Click("Button7");
-    EXPECT_EQ(catalog.Entries().back(), "Lime=" + Absolute("other/lime.dat"));
+    EXPECT_EQ(catalog.Entries().back(), (CatalogEntry{"Lime", Absolute("other/lime.dat")}));
+}
+
+// The fixture's last check loads the catalog file again.
+TEST_F(EditorCatalogTest, NamesThatFillTheColumnOrHoldAnEqualSignSurviveTheCatalogFile) {
+    Shown();
+    for (const QString& name : {QString("Gypsum=board"), QString(40, 'x')}) {
+        Type(name);
+        Click("Button3");
+        Edit("Edit1")->setText("brick.dat");
+        Click("Button7");
+        EXPECT_EQ(catalog.Entries().back(), (CatalogEntry{name.toStdString(), "brick.dat"}));
+    }
+    EXPECT_TRUE(prompts.shown.empty()) << Messages();
 }
 
 TEST_F(EditorCatalogTest, ConstantPropertiesWriteANewFileAndIncludeIt) {
@@ -57,7 +70,7 @@ TEST_F(EditorCatalogTest, ConstantPropertiesWriteANewFileAndIncludeIt) {
     Click("Button7");
 
     EXPECT_TRUE(prompts.shown.empty()) << Messages();
-    ASSERT_EQ(catalog.Entries().back(), "Plaster=plaster.dat");
+    ASSERT_EQ(catalog.Entries().back(), (CatalogEntry{"Plaster", "plaster.dat"}));
     const MaterialRecord* record = catalog.Record(catalog.Count() - 1);
     EXPECT_EQ(record->Name(), "Plaster");
     EXPECT_EQ(record->DryDensity(), 1200.0f);
@@ -68,7 +81,7 @@ TEST_F(EditorCatalogTest, ConstantPropertiesWriteANewFileAndIncludeIt) {
 
 TEST_F(EditorCatalogTest, ConstantPropertiesOverAnExistingFileAskFirst) {
     WriteFile("plaster.dat", "keep me\n");
-    const std::vector<std::string> before = catalog.Entries();
+    const std::vector<CatalogEntry> before = catalog.Entries();
     Shown();
     StartConstantInclusion("Plaster");
     for (const char* name : {"Edit10", "Edit9", "Edit11"})
@@ -85,7 +98,7 @@ TEST_F(EditorCatalogTest, ConstantPropertiesOverAnExistingFileAskFirst) {
     prompts.answers = {true};
     Click("Button7");
     EXPECT_EQ(prompts.shown.size(), 2u) << Messages();
-    EXPECT_EQ(catalog.Entries().back(), "Plaster=plaster.dat");
+    EXPECT_EQ(catalog.Entries().back(), (CatalogEntry{"Plaster", "plaster.dat"}));
     EXPECT_FALSE(Including());
 }
 
@@ -106,7 +119,7 @@ TEST_F(EditorCatalogTest, MissingFileOrInvalidValuesStopBeforeAnythingIsWritten)
 
     for (const char* name : {"Edit10", "Edit9", "Edit11"})
         Edit(name)->setText("1");
-    Edit("Edit3")->setText("abc");
+    Edit("Edit3")->setText("1e999");
     Click("Button7");
     EXPECT_EQ(prompts.shown.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists("plaster.dat"));
@@ -117,7 +130,7 @@ TEST_F(EditorCatalogTest, MissingFileOrInvalidValuesStopBeforeAnythingIsWritten)
 
 TEST_F(EditorCatalogTest, FailedChangeKeepsTheMaterialWithItsOldFile) {
     WriteFile("broken.dat", "#Porvap file\nBroken\n1 2\n");
-    const std::vector<std::string> entries = catalog.Entries();
+    const std::vector<CatalogEntry> entries = catalog.Entries();
     const MaterialRecord* brick = catalog.Record(catalog.FindMaterialByName("Brick"));
     const std::string file = CatalogFile();
     Shown();
@@ -149,8 +162,9 @@ TEST_F(EditorCatalogTest, ChangeReplacesTheFileAndPutsTheMaterialLast) {
     Edit("Edit1")->setText("brick2.dat");
     Click("Button7");
 
-    EXPECT_EQ(catalog.Entries(), std::vector<std::string>(
-                                     {"Mortar=mortar.dat", "Stone=stone.dat", "BRICK=brick2.dat"}));
+    EXPECT_EQ(catalog.Entries(),
+              (std::vector<CatalogEntry>{
+                  {"Mortar", "mortar.dat"}, {"Stone", "stone.dat"}, {"BRICK", "brick2.dat"}}));
     EXPECT_EQ(catalog.Record(2)->DryDensity(), 1500.0f);
     EXPECT_EQ(Items(), QStringList({"BRICK", "Mortar", "Stone"}));
     EXPECT_EQ(Edit("Edit10")->text(), "1500.000");
@@ -167,7 +181,7 @@ TEST_F(EditorCatalogTest, RemovingTheLastItemSelectsTheNewLast) {
     prompts.answers = {true};
     Click("Button4");
     EXPECT_EQ(catalog.Entries(),
-              std::vector<std::string>({"Mortar=mortar.dat", "Brick=brick.dat"}));
+              (std::vector<CatalogEntry>{{"Mortar", "mortar.dat"}, {"Brick", "brick.dat"}}));
     EXPECT_EQ(CatalogFile(),
               CatalogLine("Mortar", "mortar.dat") + CatalogLine("Brick", "brick.dat"));
     EXPECT_EQ(Items(), QStringList({"Brick", "Mortar"}));

@@ -33,12 +33,19 @@ TEST(CatalogPathFor, ShortensOnlyFilesOfTheFirstDirectoryWhenItIsTheWorkingDirec
     EXPECT_EQ(CatalogPathFor(other + "a.dat", other), other + "a.dat");
 }
 
-TEST(MaterialNameProblem, NamesMustFitTheNameColumnAndHoldNoEqualSign) {
+TEST(MaterialNameProblem, NamesMustFitTheNameColumn) {
     EXPECT_EQ(MaterialNameProblem("Solid clay brick"), "");
+    EXPECT_EQ(MaterialNameProblem("Gypsum=board"), "");
     EXPECT_EQ(MaterialNameProblem(std::string(40, 'x')), "");
     EXPECT_EQ(MaterialNameProblem(std::string(41, 'x')),
               "Material name too long: at most 40 characters");
-    EXPECT_EQ(MaterialNameProblem("a=b"), "A material name can't contain \"=\"");
+}
+
+TEST(IsMaterialValue, TakesFiniteNumbersInSinglePrecision) {
+    for (const char* text : {"2050.0", "0", "176e-13", "-3.5", "3e38"})
+        EXPECT_TRUE(IsMaterialValue(text)) << text;
+    for (const char* text : {"", "abc", "...", "nan", "inf", "-inf", "1e999", "4e38", "-1e39"})
+        EXPECT_FALSE(IsMaterialValue(text)) << text;
 }
 
 }  // namespace

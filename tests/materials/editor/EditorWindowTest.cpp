@@ -180,7 +180,7 @@ TEST_F(EditorWindowTest, RefusesEveryChangeWhileASimulationRuns) {
     EXPECT_TRUE(Button("Button3")->isHidden());
     EXPECT_TRUE(Button("Button4")->isHidden());
 
-    const std::vector<std::string> before = catalog.Entries();
+    const std::vector<CatalogEntry> before = catalog.Entries();
     Editor().Button4Click();
     Editor().Button1Click();
     EXPECT_EQ(catalog.Entries(), before);
@@ -233,14 +233,11 @@ TEST_F(EditorWindowTest, NamesTheCatalogCannotHoldAreRefused) {
     EXPECT_TRUE(Including()) << "a name of 40 characters fills the name column";
     Click("Button9");
 
-    for (const QString& name : {QString(41, 'x'), QString("A=B")}) {
-        prompts.shown.clear();
-        Type(name);
-        Click("Button3");
-        EXPECT_FALSE(Including()) << name.toStdString();
-        ASSERT_EQ(prompts.shown.size(), 1u);
-        EXPECT_EQ(prompts.shown[0].caption, "Error");
-    }
+    Type(QString(41, 'x'));
+    Click("Button3");
+    EXPECT_FALSE(Including());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Error");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cases/ProfileStore.h"
+#include "climate/FileReplacement.h"
 #include "climate/TextFiles.h"
 #include "engine/SimulationEngine.h"
 #include "shell/Messages.h"
@@ -59,7 +60,7 @@ RunReports LoadReports(const SimulationEngine& engine, MessageSink& messages) {
         loaded.location = "Result files in " + *folder;
     const char* const files[] = {"arq.txt", "hext.txt", "hint.txt", "flux.txt"};
     for (std::size_t i = 0; i < loaded.reports.size(); ++i) {
-        const FileHandle file = OpenFile((std::filesystem::path(*folder) / files[i]).string(), "r");
+        const FileHandle file = OpenDataFile((std::filesystem::path(*folder) / files[i]).string());
         if (!file) {
             messages.Show("File could not be opened", "Error!");
             continue;
@@ -69,41 +70,36 @@ RunReports LoadReports(const SimulationEngine& engine, MessageSink& messages) {
     return loaded;
 }
 
+// Exports replace the user's earlier file whole or not at all.
 bool WriteReport(const std::string& path, const std::string& text) {
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return false;
-    for (std::size_t begin = 0; begin < text.size();) {
-        const std::size_t end = std::min(text.find('\n', begin), text.size());
-        std::fprintf(file.get(), "%s\n", text.substr(begin, end - begin).c_str());
-        begin = end + 1;
-    }
-    return FinishWriting(file);
+    return ReplaceFile(path, [&text](std::FILE* file) {
+        for (std::size_t begin = 0; begin < text.size();) {
+            const std::size_t end = std::min(text.find('\n', begin), text.size());
+            std::fprintf(file, "%s\n", text.substr(begin, end - begin).c_str());
+            begin = end + 1;
+        }
+    });
 }
 
 bool WriteProfile(const std::string& path, const ProfileStore& store, int slot) {
     if (slot < 0 || slot >= store.Count())
         return false;
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return false;
-    const ProfileStore::Profile& profile = store.At(slot);
-    std::fprintf(file.get(), "%d\n", store.NodeCount());
-    std::fprintf(file.get(), "%s\n", profile.label.c_str());
-    WriteNodes(file.get(), profile);
-    return FinishWriting(file);
+    return ReplaceFile(path, [&store, slot](std::FILE* file) {
+        const ProfileStore::Profile& profile = store.At(slot);
+        std::fprintf(file, "%d\n", store.NodeCount());
+        std::fprintf(file, "%s\n", profile.label.c_str());
+        WriteNodes(file, profile);
+    });
 }
 
 bool WriteAllProfiles(const std::string& path, const ProfileStore& store) {
-    FileHandle file = OpenFile(path, "w");
-    if (!file)
-        return false;
-    std::fprintf(file.get(), "%d %d\n", store.Count(), store.NodeCount());
-    for (int k = 0; k < store.Count(); ++k) {
-        std::fprintf(file.get(), "%s\n", store.At(k).label.c_str());
-        WriteNodes(file.get(), store.At(k));
-    }
-    return FinishWriting(file);
+    return ReplaceFile(path, [&store](std::FILE* file) {
+        std::fprintf(file, "%d %d\n", store.Count(), store.NodeCount());
+        for (int k = 0; k < store.Count(); ++k) {
+            std::fprintf(file, "%s\n", store.At(k).label.c_str());
+            WriteNodes(file, store.At(k));
+        }
+    });
 }
 
 }  // namespace porvap

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "WorkDir.h"
-#include "app/BatchPlan.h"
-#include "app/BatchRunner.h"
-#include "cases/CaseFile.h"
-#include "materials/MaterialCatalog.h"
-#include "shell/Messages.h"
+#include "cli/BatchPlan.h"
+#include "cli/BatchRunner.h"
+#include "core/cases/CaseFile.h"
+#include "core/common/Messages.h"
+#include "core/materials/MaterialCatalog.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "WorkDir.h"
-#include "cases/CaseFile.h"
-#include "cases/CaseValidation.h"
-#include "engine/Run.h"
-#include "engine/SimulationEngine.h"
-#include "materials/MaterialCatalog.h"
-#include "shell/Messages.h"
+#include "core/cases/CaseFile.h"
+#include "core/cases/CaseValidation.h"
+#include "core/common/Messages.h"
+#include "core/engine/Run.h"
+#include "core/engine/SimulationEngine.h"
+#include "core/materials/MaterialCatalog.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cases/CaseFile.h"
+#include "core/cases/CaseFile.h"
 #include "fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

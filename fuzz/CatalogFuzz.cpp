@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/common/Messages.h"
+#include "core/materials/MaterialCatalog.h"
 #include "fuzz/FuzzSupport.h"
-#include "materials/MaterialCatalog.h"
-#include "shell/Messages.h"
 
 namespace porvap {
 namespace {

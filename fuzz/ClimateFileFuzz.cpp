@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "climate/Calendar.h"
-#include "climate/ClimateFile.h"
-#include "climate/ClimateRecord.h"
-#include "climate/TextFiles.h"
+#include "core/climate/Calendar.h"
+#include "core/climate/ClimateFile.h"
+#include "core/climate/ClimateRecord.h"
+#include "core/common/TextFiles.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace porvap {

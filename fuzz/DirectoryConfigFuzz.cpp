@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/workspace/DirectoryConfig.h"
 #include "fuzz/FuzzSupport.h"
-#include "shell/DirectoryConfig.h"
 
 namespace porvap {
 namespace {

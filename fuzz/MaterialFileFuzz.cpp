@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "climate/TextFiles.h"
-#include "engine/IsothermTable.h"
+#include "core/common/TextFiles.h"
+#include "core/materials/IsothermTable.h"
+#include "core/materials/MaterialCatalog.h"
+#include "core/materials/MaterialFile.h"
 #include "fuzz/FuzzSupport.h"
-#include "materials/MaterialCatalog.h"
-#include "materials/MaterialFile.h"
 
 namespace porvap {
 namespace {

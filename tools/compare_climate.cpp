@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "climate/ClimateFile.h"
-#include "climate/EpwFile.h"
-#include "climate/WindDirection.h"
+#include "core/climate/ClimateFile.h"
+#include "core/climate/EpwFile.h"
+#include "core/climate/WindDirection.h"
 #include "tools/climate/ClimateStatistics.h"
 
 namespace {

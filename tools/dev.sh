@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test in one place.
-#   tools/dev.sh run    install what is missing, build, start the program on the bundled data
+#   tools/dev.sh run    install what is missing, build the program, start it on the bundled data
 #   tools/dev.sh test   install what is missing, build, run the whole suite (plain and sanitized),
 #                       then fuzz each file reader for 30 s (tools/fuzz.sh)
+#   tools/dev.sh quick  build and run the suite once, without sanitizers or fuzzing
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,10 +23,16 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-build() {  # build-dir, extra cmake arguments...
+configure() {  # build-dir, extra cmake arguments...
     local dir=$1; shift
-    cmake -S "$root" -B "$root/$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$root/$dir"
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$root" -B "$root/$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
+}
+
+build() {  # build-dir, extra cmake arguments...
+    configure "$@"
+    cmake --build "$root/$1"
 }
 
 # The program writes its result files into the working directory; keep them out of the
@@ -44,9 +51,15 @@ run_tests() {  # build-dir
 case "${1:-}" in
     run)
         install_missing
-        build build -DCMAKE_BUILD_TYPE=Release
+        configure build -DCMAKE_BUILD_TYPE=Release -DPORVAP_BUILD_TESTS=OFF -DPORVAP_BUILD_BENCH=OFF
+        cmake --build "$root/build" --target porvap
         work=$(prepare_workdir)
-        cd "$work" && exec "$root/build/app/porvap"
+        cd "$work" && exec "$root/build/bin/porvap"
+        ;;
+    quick)
+        install_missing
+        build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPORVAP_WERROR=ON
+        run_tests build-test
         ;;
     test)
         install_missing
@@ -57,7 +70,7 @@ case "${1:-}" in
         "$root/tools/fuzz.sh" 30
         ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|quick" >&2
         exit 2
         ;;
 esac

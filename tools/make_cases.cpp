@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "cases/CaseFile.h"
-#include "cases/CaseRecord.h"
+#include "core/cases/CaseFile.h"
+#include "core/cases/CaseRecord.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "climate/ClimateRecord.h"
-#include "climate/ClimateWriter.h"
-#include "engine/Boundary.h"
+#include "core/climate/ClimateRecord.h"
+#include "core/climate/ClimateWriter.h"
+#include "core/engine/Boundary.h"
 #include "tools/climate/FlorianopolisClimate.h"
 #include "tools/climate/RoomModel.h"
 #include "tools/climate/WeatherSynthesis.h"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "materials/MaterialCatalog.h"
-#include "materials/MaterialFile.h"
+#include "core/materials/MaterialCatalog.h"
+#include "core/materials/MaterialFile.h"
 #include "tools/materials/MaterialFileWriter.h"
 #include "tools/materials/SampleMaterials.h"
 

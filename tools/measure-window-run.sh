@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 repeats=${2:-3}
-runner="$build/app/porvap-run"
+runner="$build/bin/porvap-run"
 window="$build/tools/porvap-screenshots"
 case_file=cases/wall-level0.sim
 for program in "$runner" "$window"; do

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "climate/Calendar.h"
-#include "climate/ClimateFile.h"
-#include "materials/MaterialCatalog.h"
-#include "materials/MaterialFile.h"
-#include "shell/Messages.h"
+#include "core/climate/Calendar.h"
+#include "core/climate/ClimateFile.h"
+#include "core/common/Messages.h"
+#include "core/materials/MaterialCatalog.h"
+#include "core/materials/MaterialFile.h"
 
 // End to end: runs the generators as tools/generate-data.sh does, reads their output with the
 // program's own readers, and checks the committed data against it.

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "engine/PropertyGrid.h"
+#include "core/engine/PropertyGrid.h"
 #include "tools/materials/MaterialFileWriter.h"
 #include "tools/materials/MaterialLaws.h"
 #include "tools/materials/MaterialProperties.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "climate/Calendar.h"
-#include "climate/EpwFile.h"
+#include "core/climate/Calendar.h"
+#include "core/climate/EpwFile.h"
 #include "tools/climate/ClimateStatistics.h"
 #include "tools/climate/FlorianopolisClimate.h"
 #include "tools/climate/RoomModel.h"

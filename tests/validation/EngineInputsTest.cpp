@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "engine/Run.h"
+#include "core/engine/Run.h"
 #include "tools/validation/EngineInputs.h"
 
 namespace porvap::validation {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "climate/SolarGeometry.h"
+#include "core/climate/SolarGeometry.h"
 
 namespace porvap::datagen {
 

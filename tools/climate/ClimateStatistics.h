@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "climate/EpwFile.h"
+#include "core/climate/EpwFile.h"
 
 namespace porvap::datagen {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "climate/Psychrometrics.h"
+#include "core/climate/Psychrometrics.h"
 
 namespace porvap::datagen {
 

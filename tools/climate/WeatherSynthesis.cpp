@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "climate/Calendar.h"
-#include "climate/Psychrometrics.h"
-#include "climate/WindDirection.h"
+#include "core/climate/Calendar.h"
+#include "core/climate/Psychrometrics.h"
+#include "core/climate/WindDirection.h"
 #include "tools/climate/Random.h"
 #include "tools/climate/SolarRadiation.h"
 

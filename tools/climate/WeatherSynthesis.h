@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "climate/HourRecord.h"
+#include "core/climate/HourRecord.h"
 #include "tools/climate/ClimateFigures.h"
 
 namespace porvap::datagen {

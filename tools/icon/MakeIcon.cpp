@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QString>
 
-#include "shell/Artwork.h"
+#include "gui/main/Artwork.h"
 
 namespace {
 

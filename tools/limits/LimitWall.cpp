@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "climate/Calendar.h"
+#include "core/climate/Calendar.h"
 
 namespace porvap {
 

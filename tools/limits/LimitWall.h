@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cases/CaseRecord.h"
-#include "engine/Layer.h"
+#include "core/cases/CaseRecord.h"
+#include "core/engine/Layer.h"
 
 namespace porvap {
 

@@ -8,13 +8,14 @@
 #include <ctime>
 #include <string>
 
-#include "cases/CaseFile.h"
-#include "cases/CaseValidation.h"
-#include "cases/ResultViews.h"
-#include "climate/Calendar.h"
-#include "engine/Run.h"
-#include "materials/MaterialCatalog.h"
-#include "shell/Messages.h"
+#include "core/cases/CaseFile.h"
+#include "core/cases/CaseValidation.h"
+#include "core/climate/Calendar.h"
+#include "core/common/Messages.h"
+#include "core/engine/Run.h"
+#include "core/engine/SimulationEngine.h"
+#include "core/materials/MaterialCatalog.h"
+#include "core/results/ResultViews.h"
 #include "tools/limits/LimitWall.h"
 #include "tools/limits/PeakMemory.h"
 

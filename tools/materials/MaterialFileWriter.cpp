@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/PropertyGrid.h"
-#include "materials/MaterialRecord.h"
+#include "core/engine/PropertyGrid.h"
+#include "core/materials/MaterialRecord.h"
 #include "tools/OutputFile.h"
 
 namespace porvap::datagen {

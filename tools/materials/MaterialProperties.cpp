@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "climate/Psychrometrics.h"
+#include "core/climate/Psychrometrics.h"
 #include "tools/materials/VapourPermeability.h"
 
 namespace porvap::datagen {

@@ -18,11 +18,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "cases/CaseWindow.h"
-#include "shell/AboutBox.h"
-#include "shell/Artwork.h"
-#include "shell/MainWindow.h"
-#include "ui/ScriptedPrompter.h"
+#include "gui/cases/CaseWindow.h"
+#include "gui/main/AboutBox.h"
+#include "gui/main/Artwork.h"
+#include "gui/main/MainWindow.h"
+#include "gui/toolkit/ScriptedPrompter.h"
 
 namespace {
 
@@ -61,9 +61,9 @@ bool Save(QWidget& window, const QString& path) {
     return saved;
 }
 
-bool SaveInputPages(porvap::TMainForm& window, const QDir& out) {
+bool SaveInputPages(porvap::MainWindow& window, const QDir& out) {
     window.FileNewItemClick();
-    porvap::TMDIChild* child = window.ActiveCaseWindow();
+    porvap::CaseWindow* child = window.ActiveCaseWindow();
     auto* pages = child ? child->findChild<QTabWidget*>() : nullptr;
     if (!pages || pages->count() < kInputPages) {
         std::fprintf(stderr, "the case window has no input pages\n");
@@ -79,18 +79,18 @@ bool SaveInputPages(porvap::TMainForm& window, const QDir& out) {
 }
 
 // The case in a new window of the main window, as the Open command shows it.
-porvap::TMDIChild* OpenCase(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter,
-                            const char* path) {
+porvap::CaseWindow* OpenCase(porvap::MainWindow& window, porvap::ScriptedPrompter& prompter,
+                             const char* path) {
     prompter.files.push_back(path);
     window.FileOpenItemClick();
-    porvap::TMDIChild* child = window.ActiveCaseWindow();
+    porvap::CaseWindow* child = window.ActiveCaseWindow();
     if (!child)
         std::fprintf(stderr, "could not open %s\n", path);
     return child;
 }
 
 // Seconds from pressing Run until the run is over.
-double RunCase(porvap::TMDIChild& child) {
+double RunCase(porvap::CaseWindow& child) {
     auto* run = child.findChild<QPushButton*>("Button1");
     QElapsedTimer clock;
     clock.start();
@@ -102,7 +102,7 @@ double RunCase(porvap::TMDIChild& child) {
 }
 
 // G2 shows the profile in the middle of the list, as after a click on it.
-void ShowMiddleProfile(porvap::TMDIChild& child) {
+void ShowMiddleProfile(porvap::CaseWindow& child) {
     auto* profiles = child.findChild<QListWidget*>("ListBox2");
     if (!profiles || profiles->count() == 0)
         return;
@@ -110,9 +110,9 @@ void ShowMiddleProfile(porvap::TMDIChild& child) {
     profiles->scrollToItem(profiles->currentItem(), QAbstractItemView::PositionAtCenter);
 }
 
-bool SaveResultPages(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter,
+bool SaveResultPages(porvap::MainWindow& window, porvap::ScriptedPrompter& prompter,
                      const QDir& out) {
-    porvap::TMDIChild* child = OpenCase(window, prompter, kResultCase);
+    porvap::CaseWindow* child = OpenCase(window, prompter, kResultCase);
     if (!child)
         return false;
     RunCase(*child);
@@ -133,8 +133,8 @@ void PrintMessages(const porvap::ScriptedPrompter& prompter) {
     }
 }
 
-int TimeRun(porvap::TMainForm& window, porvap::ScriptedPrompter& prompter, const char* path) {
-    porvap::TMDIChild* child = OpenCase(window, prompter, path);
+int TimeRun(porvap::MainWindow& window, porvap::ScriptedPrompter& prompter, const char* path) {
+    porvap::CaseWindow* child = OpenCase(window, prompter, path);
     if (!child)
         return 1;
     Settle();
@@ -158,7 +158,7 @@ int main(int argc, char* argv[]) {
     }
 
     porvap::ScriptedPrompter prompter;
-    porvap::TMainForm window(prompter);
+    porvap::MainWindow window(prompter);
     if (window.Catalog().Count() == 0)
         std::fprintf(stderr, "no materials: run this in a copy of data/\n");
     window.resize(kWindowSize);
@@ -170,8 +170,8 @@ int main(int argc, char* argv[]) {
     saved = SaveResultPages(window, prompter, out) && saved;
 
     window.HelpAboutItemClick();
-    saved = Save(window.AboutBox(), out.filePath("about.png")) && saved;
-    window.AboutBox().close();
+    saved = Save(window.About(), out.filePath("about.png")) && saved;
+    window.About().close();
     PrintMessages(prompter);
     return saved ? 0 : 1;
 }

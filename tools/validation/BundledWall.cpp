@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "cases/CaseFile.h"
-#include "cases/CaseValidation.h"
-#include "shell/Messages.h"
+#include "core/cases/CaseFile.h"
+#include "core/cases/CaseValidation.h"
+#include "core/common/Messages.h"
 
 namespace porvap::validation {
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/SimulationEngine.h"
-#include "materials/MaterialCatalog.h"
+#include "core/engine/SimulationEngine.h"
+#include "core/materials/MaterialCatalog.h"
 
 namespace porvap::validation {
 

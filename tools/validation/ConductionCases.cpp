@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/Run.h"
+#include "core/engine/Run.h"
 #include "tools/validation/EngineInputs.h"
 #include "tools/validation/Harmonic.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "climate/Psychrometrics.h"
-#include "engine/Assembly.h"
+#include "core/climate/Psychrometrics.h"
+#include "core/engine/Assembly.h"
 #include "tools/validation/EngineInputs.h"
 
 namespace porvap::validation {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "climate/Calendar.h"
-#include "climate/ClimateWriter.h"
-#include "engine/Run.h"
+#include "core/climate/Calendar.h"
+#include "core/climate/ClimateWriter.h"
+#include "core/engine/Run.h"
 
 namespace porvap::validation {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/Layer.h"
-#include "engine/SimulationEngine.h"
-#include "materials/MaterialRecord.h"
+#include "core/engine/Layer.h"
+#include "core/engine/SimulationEngine.h"
+#include "core/materials/MaterialRecord.h"
 
 namespace porvap::validation {
 

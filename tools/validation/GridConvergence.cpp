@@ -1,6 +1,6 @@
 #include "tools/validation/GridConvergence.h"
 
-#include "engine/Run.h"
+#include "core/engine/Run.h"
 
 namespace porvap::validation {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "climate/Psychrometrics.h"
+#include "core/climate/Psychrometrics.h"
 #include "tools/validation/ReportPlots.h"
 #include "tools/validation/ReportSections.h"
 #include "tools/validation/ReportText.h"
@@ -39,13 +39,13 @@ std::string RoundOff(const ValidationResults& r, const std::set<std::string>& dr
     std::string text = R"(### Finding 1: single-precision equations (fixed)
 
 The engine held its linear systems in float: the 2x2 blocks of levels 0 to 4 (`Block`) and
-the conduction system of level 5 (`ConductionSystem`), and `engine/Assembly.cpp` summed each
+the conduction system of level 5 (`ConductionSystem`), and `core/engine/Assembly.cpp` summed each
 diagonal, conductances of order k/dx = 10^2 to 10^3 W/(m2 K) plus the capacity term, in float.
 The rounding of that sum acted as a conductance to 0 degC that no physics put there: it worked
 on the absolute temperature, and its effect grew with the square of the sections, so that a
-finer grid gave a worse answer. The fix holds the systems in double: `engine/SimulationEngine.h`
-(`Block`, `BlockVector`, `ConductionSystem`), `engine/Assembly.cpp` (entries and diagonal sums)
-and `engine/Solver.cpp` (work arrays). The steady flow of the 0.15 m slab with the fixed engine:
+finer grid gave a worse answer. The fix holds the systems in double: `core/engine/SimulationEngine.h`
+(`Block`, `BlockVector`, `ConductionSystem`), `core/engine/Assembly.cpp` (entries and diagonal sums)
+and `core/engine/Solver.cpp` (work arrays). The steady flow of the 0.15 m slab with the fixed engine:
 
 | Sections | Error | Error, U from the held conductivity | Verdict |
 |---|---|---|---|
@@ -92,8 +92,8 @@ of section 3 against the latent heat of the water the flows miss (L at 20 degC):
 The two energy columns agree to %.0f %%: the energy residual of levels 0 to 4 is this water's
 latent heat. The flows the engine reports are not those it solved with. The solve takes the
 room-side vapour resistance from the natural-convection coefficient (`SetFilmConductances`,
-`engine/Driver.cpp`) whatever h_i the case gives, while `SurfaceFluxes`
-(`engine/Boundary.cpp`), which gives gi and so the latent flow to the room, uses the case's
+`core/engine/Driver.cpp`) whatever h_i the case gives, while `SurfaceFluxes`
+(`core/engine/Boundary.cpp`), which gives gi and so the latent flow to the room, uses the case's
 h_i (3.6 W/(m2 K) here); and `SurfaceFluxes` takes vapour densities from
 `SaturationDensity`, the solve from `SaturationPressureOverT`, two fits 1 to 2.5 %% apart
 between 0 and 30 degC. The latent flows and loads reported for the room inherit the error.
@@ -105,9 +105,9 @@ between 0 and 30 degC. The latent flows and loads reported for the room inherit 
 constexpr const char* kTimeStep = R"(### Finding 3: the time step of a case
 
 `ValidateAndSetUp` hands the case's time step to the engine (`SetTimeStep`), but `OpenClimate`
-(`engine/ClimateStreams.cpp`) then sets it to `hoursPerStep` x 3600 s, so every case runs in
+(`core/engine/ClimateStreams.cpp`) then sets it to `hoursPerStep` x 3600 s, so every case runs in
 1 h steps. The comparisons above reach shorter steps through `EngineParameters::hoursPerStep`.
-On that path `UpdateBoundaryClimate` (`engine/Boundary.cpp`) advances the climate for steps
+On that path `UpdateBoundaryClimate` (`core/engine/Boundary.cpp`) advances the climate for steps
 under 3000 s and from 3600 s on, and leaves it still for steps in between.
 
 )";

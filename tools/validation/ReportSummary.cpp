@@ -143,7 +143,7 @@ std::string Summary(const ValidationResults& r) {
 std::string ModelLevels() {
     return R"(## Model levels
 
-What each level keeps (`engine/Assembly.cpp`). Levels 0 to 4 solve moisture content and
+What each level keeps (`core/engine/Assembly.cpp`). Levels 0 to 4 solve moisture content and
 temperature together and exchange vapour, with its latent heat, at both faces; level 5 solves
 temperature alone.
 

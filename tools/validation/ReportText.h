@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "engine/SimulationEngine.h"
+#include "core/engine/SimulationEngine.h"
 
 namespace porvap::validation {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "climate/Psychrometrics.h"
-#include "engine/Boundary.h"
+#include "core/climate/Psychrometrics.h"
+#include "core/engine/Boundary.h"
 #include "tools/validation/DiffusionUptake.h"
 #include "tools/validation/EngineInputs.h"
 
